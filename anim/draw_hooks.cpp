@@ -1,0 +1,27 @@
+#include "anim/draw_hooks.h"
+
+#include <GL/gl.h>
+
+static void toggle(GLenum cap, int phase) {
+    if (phase == 1 || phase == 3)
+        glDisable(cap);
+    else if (phase == 2 || phase == 4)
+        glEnable(cap);
+}
+
+void disable_depth_test(int phase, void*) { toggle(GL_DEPTH_TEST, phase); }
+
+void disable_light(int phase, void*) { toggle(GL_LIGHTING, phase); }
+
+void face_on_top(int phase, void*) {
+    if (phase == 1) {
+        glPushMatrix();
+        GLdouble m[16];
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        m[0] = m[5] = m[10] = 1.0;
+        m[1] = m[2] = m[4] = m[6] = m[8] = m[9] = 0.0;
+        glLoadMatrixd(m);
+    } else if (phase == 2) {
+        glPopMatrix();
+    }
+}

@@ -1,0 +1,51 @@
+#include "res/media.h"
+
+Media::~Media() {
+    for (Pack* p : packs) delete p;
+}
+
+int Media::find(const char* pak) const {
+    for (size_t i = 0; i < pack_names.size(); ++i)
+        if (pack_names[i] == pak) return static_cast<int>(i);
+    return -1;
+}
+
+Pack* Media::loadpack(const char* pak) {
+    const int i = find(pak);
+    if (i >= 0) {
+        pack_refs[static_cast<size_t>(i)] += 1;
+        return packs[static_cast<size_t>(i)];
+    }
+    const std::string path = (pwd.empty() || pwd[0] == '0') ? std::string(pak) : pwd + pak;
+    Pack* p = new Pack(path.c_str());
+    packs.push_back(p);
+    pack_names.push_back(pak);
+    pack_refs.push_back(1);
+    return p;
+}
+
+raw Media::get(const char* pak, const char* name) { return loadpack(pak)->getfile(name); }
+
+unsigned long Media::getimage(const char* pak, const char* name) { return loadpack(pak)->getimage(name); }
+
+void Media::release(int index) {
+    const size_t i = static_cast<size_t>(index);
+    pack_refs[i] -= 1;
+    if (pack_refs[i] > 0) return;
+    delete packs[i];
+    packs.erase(packs.begin() + index);
+    pack_names.erase(pack_names.begin() + index);
+    pack_refs.erase(pack_refs.begin() + index);
+}
+
+void Media::unget(const char* pak) {
+    const int i = find(pak);
+    if (i >= 0) release(i);
+}
+
+void Media::ungetimage(const char* pak, unsigned long texture) {
+    const int i = find(pak);
+    if (i < 0) return;
+    packs[static_cast<size_t>(i)]->ungetimage(texture);
+    release(i);
+}

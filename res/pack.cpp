@@ -1,0 +1,153 @@
+#include "res/pack.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "res/platform.h"
+
+static uint32_t read_u32(const unsigned char* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+static void put_u32(std::ostream& out, uint32_t v) {
+    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+    out.write(b, 4);
+}
+
+static std::vector<unsigned char> read_whole(std::ifstream& in) {
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    in.seekg(0, std::ios::beg);
+    std::vector<unsigned char> bytes(length > 0 ? static_cast<size_t>(length) : 0);
+    if (!bytes.empty()) in.read(reinterpret_cast<char*>(bytes.data()), length);
+    bytes.resize(static_cast<size_t>(in.gcount() > 0 ? in.gcount() : 0));
+    return bytes;
+}
+
+Pack::Pack(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "pintabo: cannot open resource archive %s\n", path);
+        std::exit(1);
+    }
+    const std::vector<unsigned char> bytes = read_whole(in);
+    parse(bytes.data(), bytes.size());
+}
+
+Pack::~Pack() {
+    for (raw& f : files) delete[] f.data;
+}
+
+bool Pack::parse(const unsigned char* bytes, size_t count) {
+    if (count < 4) return count == 0;
+    const int32_t n = static_cast<int32_t>(read_u32(bytes));
+    size_t at = 4;
+    for (int32_t i = 0; i < n; ++i) {
+        if (count - at < 1) return false;
+        const int8_t len = static_cast<int8_t>(bytes[at]);
+        if (len < 0) return false;
+        at += 1;
+        if (count - at < static_cast<size_t>(len) + 4) return false;
+        const std::string name(reinterpret_cast<const char*>(bytes + at), static_cast<size_t>(len));
+        at += static_cast<size_t>(len);
+        const uint32_t size = read_u32(bytes + at);
+        at += 4;
+        if (count - at < size) return false;
+        append(name, bytes + at, size);
+        at += size;
+    }
+    return true;
+}
+
+void Pack::append(const std::string& name, const unsigned char* bytes, uint32_t size) {
+    raw f;
+    f.data = new unsigned char[size > 0 ? size : 1];
+    f.size = size;
+    if (size > 0) std::memcpy(f.data, bytes, size);
+    files.push_back(f);
+    names.push_back(name);
+    images.push_back(0);
+    image_refs.push_back(0);
+}
+
+int Pack::find(const char* name) const {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name) return static_cast<int>(i);
+    return -1;
+}
+
+raw Pack::getfile(const char* name) const {
+    const int i = find(name);
+    if (i < 0) return raw{};
+    return files[static_cast<size_t>(i)];
+}
+
+unsigned long Pack::getimage(const char* name) {
+    const int found = find(name);
+    if (found < 0) return 0;
+    const size_t i = static_cast<size_t>(found);
+    if (images[i] == 0) images[i] = mac_load_tex(reinterpret_cast<char*>(files[i].data), static_cast<int>(files[i].size));
+    image_refs[i] += 1;
+    return images[i];
+}
+
+void Pack::ungetimage(unsigned long texture) {
+    if (texture == 0) return;
+    for (size_t i = 0; i < images.size(); ++i) {
+        if (images[i] != texture) continue;
+        image_refs[i] -= 1;
+        if (image_refs[i] <= 0) {
+            image_refs[i] = 0;
+            const GLuint name = static_cast<GLuint>(texture);
+            glDeleteTextures(1, &name);
+            images[i] = 0;
+        }
+    }
+}
+
+int Pack::pushfile(const char* path) {
+    if (std::strlen(path) > max_name_length) return 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return 0;
+    const std::vector<unsigned char> bytes = read_whole(in);
+    if (bytes.size() > 0xFFFFFFFFu) return 0;
+    append(path, bytes.data(), static_cast<uint32_t>(bytes.size()));
+    return 1;
+}
+
+int Pack::pushfile(const char* name, raw file) {
+    if (std::strlen(name) > max_name_length) return 0;
+    append(name, file.data, file.size);
+    return 1;
+}
+
+bool Pack::save(const char* path) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    put_u32(out, static_cast<uint32_t>(files.size()));
+    for (size_t i = 0; i < files.size(); ++i) {
+        out.put(static_cast<char>(names[i].size() & 0xFF));
+        out.write(names[i].data(), static_cast<std::streamsize>(names[i].size()));
+        put_u32(out, files[i].size);
+        out.write(reinterpret_cast<const char*>(files[i].data), files[i].size);
+    }
+    out.close();
+    return static_cast<bool>(out);
+}
+
+bool Pack::unpack_all(const char* prefix) const {
+    bool ok = true;
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::ofstream out(std::string(prefix) + names[i], std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(files[i].data), files[i].size);
+        out.close();
+        ok = ok && static_cast<bool>(out);
+    }
+    return ok;
+}

@@ -1,0 +1,158 @@
+#include "res/platform.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+// Copies the surface's pixels into tightly packed R,G,B(,A) bytes, top row
+// first, whatever the surface's channel masks and row pitch are.
+static std::vector<unsigned char> packed_pixels(SDL_Surface* s, int channels) {
+    const int w = s->w, h = s->h, bpp = s->format->BytesPerPixel;
+    std::vector<unsigned char> out(static_cast<size_t>(w) * static_cast<size_t>(h) * static_cast<size_t>(channels));
+    const SDL_PixelFormat* f = s->format;
+    const bool byte_order = f->Rmask == 0x000000FFu && f->Gmask == 0x0000FF00u && f->Bmask == 0x00FF0000u &&
+                            (channels == 3 || f->Amask == 0xFF000000u);
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    const unsigned char* base = static_cast<const unsigned char*>(s->pixels);
+    for (int y = 0; y < h; ++y) {
+        const unsigned char* row = base + static_cast<size_t>(y) * s->pitch;
+        unsigned char* dst = out.data() + static_cast<size_t>(y) * static_cast<size_t>(w) * static_cast<size_t>(channels);
+        if (byte_order) {
+            std::memcpy(dst, row, static_cast<size_t>(w) * static_cast<size_t>(channels));
+            continue;
+        }
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* p = row + x * bpp;
+            Uint32 v = 0;
+            std::memcpy(&v, p, static_cast<size_t>(bpp));  // little-endian host
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(v, s->format, &r, &g, &b, &a);
+            unsigned char* d = dst + x * channels;
+            d[0] = r;
+            d[1] = g;
+            d[2] = b;
+            if (channels == 4) d[3] = a;
+        }
+    }
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    return out;
+}
+
+unsigned mac_load_tex(char* bytes, int count) {
+    if (!bytes || count <= 0) return 0;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes, count);
+    if (!rw) return 0;
+    SDL_Surface* surface = IMG_Load_RW(rw, 1);
+    if (!surface) return 0;
+
+    const int depth = surface->format->BitsPerPixel;
+    if (depth != 24 && depth != 32) {
+        SDL_FreeSurface(surface);
+        return 0;
+    }
+    const GLenum format = depth == 24 ? GL_RGB : GL_RGBA;
+    const std::vector<unsigned char> pixels = packed_pixels(surface, depth / 8);
+    const int w = surface->w, h = surface->h;
+    SDL_FreeSurface(surface);
+
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    GLint alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), w, h, format, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    return tex;
+}
+
+std::string get_boundle_path() {
+    char buf[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
+    if (n <= 0) return ".";
+    std::string path(buf, static_cast<size_t>(n));
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+static std::string with_slash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (folder != "/") folder += '/';
+    return folder;
+}
+
+std::string get_resources_path() {
+    const std::string bundle = with_slash(get_boundle_path());
+    const std::string beside = bundle + "data/";
+    if (access((beside + "interface.pak").c_str(), R_OK) == 0) return beside;
+    return bundle + "../share/pintabo/";
+}
+
+static std::string home_folder() {
+    const char* home = std::getenv("HOME");
+    if (home && *home) return home;
+    if (const passwd* pw = getpwuid(getuid()))
+        if (pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
+    return ".";
+}
+
+std::string get_cfg_path() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.config";
+    return with_slash(config) + "pintabo/com.quillfen.pintabo.cfg";
+}
+
+// Finds a program in $PATH before forking, so the child only needs calls that
+// are safe between fork and exec.
+static std::string find_in_path(const char* program) {
+    const char* path = std::getenv("PATH");
+    std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        const size_t end = dirs.find(':', start);
+        const std::string dir = dirs.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return {};
+}
+
+// A double fork: the intermediate child exits at once and is reaped here, so
+// the opener is adopted by init and never lingers as a zombie of the game.
+void visit_site(std::string url) {
+    const std::string opener = find_in_path("xdg-open");
+    if (opener.empty()) return;
+    char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
+    const pid_t child = fork();
+    if (child < 0) return;
+    if (child == 0) {
+        if (fork() == 0) {
+            for (int fd = 3; fd < 1024; ++fd) close(fd);
+            const int devnull = open("/dev/null", O_RDWR);
+            if (devnull >= 0) dup2(devnull, 0);
+            execv(opener.c_str(), argv);
+            _exit(127);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// What the game asks of the operating system beyond SDL and OpenGL.
+
+// Decodes a compressed image (PNG, JPEG, ...) held in memory into a mipmapped
+// OpenGL texture. 24-bit images become GL_RGB, 32-bit ones GL_RGBA; any other
+// depth, or bytes that are no image, yield 0 and consume no texture name.
+// Needs a current GL context. Leaves the new texture bound.
+unsigned mac_load_tex(char* bytes, int count);
+
+// The folder of the running executable, without a trailing slash.
+std::string get_boundle_path();
+
+// The folder holding the archives, ending with exactly one slash: "data/"
+// beside the executable when it holds "interface.pak", else the installed
+// share/pintabo/ folder.
+std::string get_resources_path();
+
+// $XDG_CONFIG_HOME/pintabo/com.quillfen.pintabo.cfg ($XDG_CONFIG_HOME defaults
+// to ~/.config). Neither creates nor checks the file or its folder.
+std::string get_cfg_path();
+
+// Opens a web address in the user's browser with xdg-open, detached; returns
+// at once and reports nothing.
+void visit_site(std::string url);

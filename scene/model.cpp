@@ -1,0 +1,144 @@
+#include "scene/model.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+#include "res/media.h"
+#include "scene/draw_blend.h"
+
+static uint32_t read_u32(const unsigned char* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+Model::~Model() {
+    draw_blend_models.forget(this);
+    if (generated) return;  // generated textures have no cache yet; nothing was taken
+    media.ungetimage(texture_source.c_str(), texture);
+}
+
+bool Model::load(const unsigned char** pos, const unsigned char* end, const char* pak) {
+    const unsigned char* p = *pos;
+    if (p > end || static_cast<size_t>(end - p) < 4) return false;
+    const uint64_t name_len = read_u32(p);
+    const uint64_t left = static_cast<uint64_t>(end - p);
+    if (name_len == 0 || left < 4 + name_len + 60 + 4 + 1) return false;
+    const char* name = reinterpret_cast<const char*>(p + 4);
+    if (!std::memchr(name, 0, name_len)) return false;
+    const unsigned char* mat = p + 4 + name_len;
+    const uint64_t n = read_u32(mat + 60);
+    if (left - (4 + name_len + 65) < 96 * n) return false;
+
+    texture_name = name;
+    if (name[0] != '\0' && name[1] == '#') {
+        // A procedural texture; until the generator cache exists it draws untextured.
+        generated = true;
+        texture_source = name;
+        texture = 0;
+    } else {
+        texture = static_cast<unsigned>(media.getimage(pak, name));
+        texture_source = pak;
+        generated = false;
+    }
+    material = mat;
+    triangle_count = static_cast<int>(n);
+    vertices = mat + 65;
+    normals = vertices + 36 * n;
+    texcoords = normals + 36 * n;
+    *pos = texcoords + 24 * n;
+    return true;
+}
+
+void Model::setcolor(double r, double g, double b, double a) {
+    rgba[0] = r;
+    rgba[1] = g;
+    rgba[2] = b;
+    rgba[3] = a;
+    colored = true;
+}
+
+// The material block is read through copies: its floats need not be aligned.
+void Model::apply_material() const {
+    float ambient[4], diffuse[4], specular[4], shininess;
+    std::memcpy(ambient, material + 4, 16);
+    std::memcpy(diffuse, material + 20, 16);
+    std::memcpy(specular, material + 36, 16);
+    std::memcpy(&shininess, material + 52, 4);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+}
+
+void Model::draw_arrays() const {
+    glTexCoordPointer(2, GL_FLOAT, 0, texcoords);
+    glVertexPointer(3, GL_FLOAT, 0, vertices);
+    glNormalPointer(GL_FLOAT, 0, normals);
+    glDrawArrays(GL_TRIANGLES, 0, 3 * triangle_count);
+}
+
+void Model::draw() {
+    glGetDoublev(GL_MODELVIEW_MATRIX, matrix);
+    if (!material) return;
+    if (blended()) {
+        saved_depth_test = glIsEnabled(GL_DEPTH_TEST);
+        saved_lighting = glIsEnabled(GL_LIGHTING);
+        if (saved_lighting)
+            for (int i = 0; i < 8; ++i) saved_lights[i] = glIsEnabled(static_cast<GLenum>(GL_LIGHT1 + i));
+        draw_blend_models.push_model(this);
+        return;
+    }
+    if (alpha_tested()) glEnable(GL_ALPHA_TEST);
+    apply_material();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glEnable(GL_COLOR_MATERIAL);
+    if (colored) {
+        glPushAttrib(GL_CURRENT_BIT);
+        glColor3d(rgba[0], rgba[1], rgba[2]);
+    } else {
+        glColor3d(1.0, 1.0, 1.0);
+    }
+    draw_arrays();
+    if (colored) glPopAttrib();
+    if (alpha_tested()) glDisable(GL_ALPHA_TEST);
+}
+
+void Model::draw_blend() {
+    if (!saved_depth_test) glDisable(GL_DEPTH_TEST);
+    if (saved_lighting) {
+        glEnable(GL_LIGHTING);
+        for (int i = 0; i < 8; ++i)
+            if (saved_lights[i]) glEnable(static_cast<GLenum>(GL_LIGHT1 + i));
+    }
+    if (alpha_tested()) glEnable(GL_ALPHA_TEST);
+    glLoadMatrixd(matrix);
+    glEnable(GL_BLEND);
+    apply_material();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (colored) {
+        glPushAttrib(GL_CURRENT_BIT);
+        glColor4d(rgba[0], rgba[1], rgba[2], rgba[3]);
+    } else {
+        glColor4d(1.0, 1.0, 1.0, 1.0);
+    }
+    draw_arrays();
+    if (colored) glPopAttrib();
+    if (!saved_depth_test) glEnable(GL_DEPTH_TEST);
+    if (saved_lighting) {
+        glDisable(GL_LIGHTING);
+        for (int i = 0; i < 8; ++i)
+            if (saved_lights[i]) glDisable(static_cast<GLenum>(GL_LIGHT1 + i));
+    }
+    if (alpha_tested()) glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+}
+
+void Model::draw_for_hit_test() const {
+    if (!vertices) return;
+    glLoadMatrixd(matrix);
+    glVertexPointer(3, GL_FLOAT, 0, vertices);
+    glDrawArrays(GL_TRIANGLES, 0, 3 * triangle_count);
+}
+
+void Model::draw_only_grab_matrix() { glGetDoublev(GL_MODELVIEW_MATRIX, matrix); }

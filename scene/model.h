@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One textured triangle mesh, read in place from a record of an object file.
+// Record layout, little-endian: uint32 L, L bytes of NUL-terminated texture
+// name, a 60-byte material block, uint32 N triangles, one pad byte, then
+// 36*N bytes of vertices, 36*N of normals and 24*N of texture coordinates.
+class Model {
+public:
+    double rgba[4] = {1.0, 1.0, 1.0, 1.0};
+    bool colored = false;
+    const unsigned char* material = nullptr;
+    bool saved_depth_test = false;
+    bool saved_lighting = false;
+    bool saved_lights[8] = {};
+    int triangle_count = 0;
+    const unsigned char* vertices = nullptr;
+    const unsigned char* normals = nullptr;
+    const unsigned char* texcoords = nullptr;
+    std::string texture_source;
+    const char* texture_name = nullptr;
+    unsigned texture = 0;
+    bool generated = false;
+    double matrix[16] = {};
+
+    Model() = default;
+    ~Model();
+    Model(const Model&) = delete;
+    Model& operator=(const Model&) = delete;
+
+    // Reads the record at *pos (never past `end`) and advances *pos past it.
+    // Returns false, taking no texture, when the record does not fit.
+    bool load(const unsigned char** pos, const unsigned char* end, const char* pak);
+
+    void setcolor(double r, double g, double b, double a);
+    void draw();
+    void draw_blend();
+    void draw_for_hit_test() const;
+    void draw_only_grab_matrix();
+
+    static constexpr size_t header_size = 69;  // with L = 0 and N = 0
+
+    bool alpha_tested() const { return material && material[0] != 0; }
+    bool blended() const { return material && material[1] != 0; }
+
+private:
+    void apply_material() const;
+    void draw_arrays() const;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include <vector>
+
+class Object;
+
+// Finds the clickable object under the pointer: objects with the hook
+// mouse_select enter themselves as candidates while the frame is drawn; after
+// the swap the candidates are redrawn in selection mode through a 2x2-pixel
+// region around the pointer, and the nearest wins (the earlier on a tie).
+// Handlers see the result during the next frame.
+class Hits {
+public:
+    GLuint select_buffer[512] = {};
+    std::vector<Object*> candidates;
+    Object* hit = nullptr;  // only compared, never dereferenced
+
+    Hits() = default;
+
+    void test_hit();
+    void recalc();
+    bool is_hit() const;
+};
+
+extern Hits hits;
+extern bool hits_layer1;  // a first-level menu or dialog is open
+extern bool hits_layer2;  // a second-level dialog is open
+
+void mouse_select(int phase, void* param);
+bool is_hit_layer0();
+bool is_hit_layer1();

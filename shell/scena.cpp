@@ -1,0 +1,129 @@
+#include "shell/scena.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+SDL_Surface* surface = nullptr;
+
+Scena::Scena(int w, int h, int b) {
+    setMode(w, h, b);
+    SDL_ShowCursor(0);
+}
+
+Scena::~Scena() { SDL_Quit(); }
+
+void Scena::quit() {
+    SDL_Quit();
+    std::exit(1);
+}
+
+void Scena::setMode(int w, int h, int b) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        quit();
+    }
+    if (w == 0 && h == 0 && b == 0) {
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        width = info->current_w;
+        height = info->current_h;
+        bpp = info->vfmt->BitsPerPixel;
+    } else {
+        width = w;
+        height = h;
+        bpp = b;
+    }
+    init();
+}
+
+bool Scena::init() {
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | 0x5;
+    if (info && info->hw_available) flags |= SDL_HWSURFACE;
+    if (info && info->blit_hw) flags |= SDL_HWACCEL;
+
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 4);
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+    surface = SDL_SetVideoMode(width, height, 32, flags);
+    multisampled = surface != nullptr;
+    if (!surface) {
+        SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
+        SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
+        SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 0);
+        surface = SDL_SetVideoMode(width, height, 32, flags);
+        if (!surface) {
+            std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+            quit();
+        }
+    }
+    if (multisampled) glEnable(GL_MULTISAMPLE);
+
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0.9f);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_NORMALIZE);
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (extensions && std::strstr(extensions, "GL_EXT_separate_specular_color"))
+        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnable(GL_TEXTURE_2D);
+
+    resizeWindow(width, height);
+    return true;
+}
+
+bool Scena::resizeWindow(int w, int h) {
+    if (h == 0) h = 1;
+    const float ratio = static_cast<float>(w) / static_cast<float>(h);
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, ratio, static_cast<double>(0.1f), 250.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    GLdouble modelview[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluUnProject(0.0, 0.0, -1.0, modelview, projection, viewport, &corner[0], &corner[1], &corner[2]);
+    return true;
+}
+
+int Scena::fullscreen() { return SDL_WM_ToggleFullScreen(surface); }
+
+void init_light() {
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
+    const GLfloat ambient[] = {0.22f, 0.22f, 0.22f, 1.0f};
+    const GLfloat diffuse[] = {0.6f, 0.6f, 0.6f, 1.0f};
+    const GLfloat specular[] = {0.7f, 0.7f, 0.7f, 1.0f};
+    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, specular);
+}
+
+void add_light(int phase, void*) {
+    if (phase == 1 || phase == 3) {
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT1);
+    } else if (phase == 2 || phase == 4) {
+        glDisable(GL_LIGHT1);
+        glDisable(GL_LIGHTING);
+    }
+}
