@@ -1,0 +1,95 @@
+// What the models look like on screen: blending after the opaque tree,
+// tints, textures from archives and models that always face the viewer.
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+
+#include "anim/draw_hooks.h"
+#include "scene/draw_blend.h"
+#include "scene/model.h"
+#include "support/test_archive.h"
+#include "window/window_scene.h"
+
+namespace {
+
+class Drawing : public WindowScene {
+protected:
+    void SetUp() override {
+        WindowScene::SetUp();
+        write_archive(folder.file("d.pak"), {{"opaque", square_object(2.0f, 0.0f, "none")},
+                                             {"glass", square_object(2.0f, 0.0f, "none", true)}});
+        push_motion(cx(), cy());
+    }
+    Object* square(Object* parent, const char* entry, double z, Color c, double alpha = 1.0) {
+        Object* o = pickable(parent, "d.pak", entry, z);
+        o->setcolor(c.r, c.g, c.b, alpha);
+        return o;
+    }
+};
+
+void expect_color(const Color& got, double r, double g, double b) {
+    EXPECT_NEAR(got.r, r, 0.02);
+    EXPECT_NEAR(got.g, g, 0.02);
+    EXPECT_NEAR(got.b, b, 0.02);
+}
+
+}  // namespace
+
+TEST_F(Drawing, TintedOpaqueModelShowsItsColourAndIgnoresItsAlpha) {
+    square(map, "opaque", 0.0, Color(0.2, 0.6, 1.0), 0.1);
+    frame();
+    expect_color(mouse_hover_pixel, 0.2, 0.6, 1.0);
+}
+
+TEST_F(Drawing, BlendedModelIsDrawnAfterTheOpaqueTreeWithItsTintsAlpha) {
+    // The glass stands in front but comes first in the tree; drawn at once it
+    // would hide the green square behind it from the depth test.
+    Object* glass = square(map, "glass", 10.0, Color(1.0, 0.0, 0.0), 0.5);
+    square(map, "opaque", 0.0, Color(0.0, 1.0, 0.0));
+    frame();
+    expect_color(mouse_hover_pixel, 0.5, 0.5, 0.0);
+    EXPECT_TRUE(draw_blend_models.models.empty());
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(hits.hit, glass);
+}
+
+TEST_F(Drawing, UntintedBlendedModelIsOpaqueWhite) {
+    pickable(map, "d.pak", "glass", 10.0);
+    square(map, "opaque", 0.0, Color(0.0, 0.0, 1.0));
+    frame();
+    expect_color(mouse_hover_pixel, 1.0, 1.0, 1.0);
+}
+
+TEST_F(Drawing, BlendedModelUnderTheCursorIsDrawnAtTheNextFrame) {
+    square(cursor, "glass", 10.0, Color(1.0, 1.0, 1.0), 0.5);
+    frame();
+    ASSERT_EQ(draw_blend_models.models.size(), 1u);
+    frame();
+    expect_color(mouse_hover_pixel, 0.5, 0.5, 0.5);  // the queued copy, drawn before the read-back
+}
+
+TEST_F(Drawing, QueuedModelThatGoesAwayIsNotDrawn) {
+    Object* glass = square(cursor, "glass", 10.0, Color(1.0, 1.0, 1.0), 0.5);
+    frame();
+    ASSERT_EQ(draw_blend_models.models.size(), 1u);
+    glass->delete_all_models();
+    EXPECT_TRUE(draw_blend_models.models.empty());
+    frame();
+}
+
+TEST_F(Drawing, FaceOnTopTurnsTheModelsTowardsTheViewer) {
+    Object* edge_on = square(map, "opaque", 0.0, Color(1.0, 1.0, 0.0));
+    edge_on->chrot(90.0, 0.0, 0.0);
+    frame();
+    expect_color(mouse_hover_pixel, 0.0, 0.0, 0.0);
+    edge_on->addfun(face_on_top, nullptr);
+    frame();
+    expect_color(mouse_hover_pixel, 1.0, 1.0, 0.0);
+}
+
+TEST_F(Drawing, HoverPixelIsReadBeforeTheCursorIsDrawn) {
+    square(map, "opaque", 0.0, Color(0.0, 1.0, 0.0));
+    square(cursor, "opaque", 50.0, Color(1.0, 0.0, 0.0));
+    frame();
+    expect_color(mouse_hover_pixel, 0.0, 1.0, 0.0);
+    expect_color(pixel(cx(), cy()), 1.0, 0.0, 0.0);
+}

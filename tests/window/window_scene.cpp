@@ -1,0 +1,73 @@
+#include "window/window_scene.h"
+
+#include <GL/gl.h>
+
+#include "scene/draw_blend.h"
+#include "support/dismantle.h"
+#include "window/x_screen.h"
+
+void WindowScene::SetUp() {
+    media.setpwd(folder.prefix());
+    map = new Object();
+    cursor = new Object();
+    mouse = MouseState();
+    hits_layer1 = hits_layer2 = false;
+    SDL_Event drained;
+    while (SDL_PollEvent(&drained)) {
+    }
+}
+
+void WindowScene::TearDown() {
+    dismantle(*map);
+    dismantle(*cursor);
+    draw_blend_models.models.clear();
+    delete map;
+    delete cursor;
+    map = cursor = nullptr;
+    hits.hit = nullptr;
+    media.setpwd("0");
+}
+
+void WindowScene::frame() {
+    read_input();
+    DrawGLScene();
+}
+
+void WindowScene::push_motion(int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(x);
+    e.motion.y = static_cast<Uint16>(y);
+    push(e);
+}
+
+void WindowScene::push_button(bool down, int button) {
+    SDL_Event e{};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.button = static_cast<Uint8>(button);
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    push(e);
+}
+
+void WindowScene::push_key(SDLKey key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    push(e);
+}
+
+Color WindowScene::pixel(int x, int y) {
+    double rgb[3] = {-1, -1, -1};
+    x_screen_pixel(x, y, rgb);
+    return Color(rgb[0], rgb[1], rgb[2]);
+}
+
+Object* WindowScene::pickable(Object* parent, const char* pak, const char* entry, double z) {
+    Object* o = new Object();
+    o->addfun(mouse_select, nullptr);
+    o->add(pak, entry);
+    o->chposition(0.0, 0.0, z);
+    parent->addlink(o);
+    return o;
+}
