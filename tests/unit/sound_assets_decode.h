@@ -32,17 +32,17 @@ struct DecodedWav {
 
 inline DecodedWav decode_wav(const std::vector<unsigned char>& bytes) {
     DecodedWav w;
-    SDL_AudioSpec spec;
-    std::memset(&spec, 0, sizeof spec);
+    SDL_AudioSpec got;
+    std::memset(&got, 0, sizeof got);
     Uint8* buf = nullptr;
     Uint32 len = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len)) return w;
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &got, &buf, &len)) return w;
     w.loaded = true;
-    w.freq = spec.freq;
-    w.format = spec.format;
-    w.channels = spec.channels;
-    if (spec.format == AUDIO_S16LSB) {
+    w.freq = got.freq;
+    w.format = got.format;
+    w.channels = got.channels;
+    if (got.format == AUDIO_S16LSB) {
         w.samples.resize(len / 2);
         for (size_t i = 0; i < w.samples.size(); ++i)
             w.samples[i] = static_cast<int16_t>(static_cast<uint16_t>(buf[2 * i] | (buf[2 * i + 1] << 8)));

@@ -29,7 +29,8 @@ double mean_frequency(const std::vector<double>& x, size_t from, size_t to, int 
         slope += d * d;
         level += x[i] * x[i];
     }
-    return level > 0.0 ? std::sqrt(slope / level) * rate / (2.0 * M_PI) : 0.0;
+    const double two_pi = 6.283185307179586;
+    return level > 0.0 ? std::sqrt(slope / level) * rate / two_pi : 0.0;
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "scene/color.h"
+
+// A region painted in free colouring: its id within the picture and the colour.
+struct Piece {
+    int32_t uid = 0;
+    Color color;
+};
+
+// A region painted in paint-by-numbers mode: its id and the 0-based colour
+// number painted into it (the colour itself comes from the picture's palette).
+struct Piece_qor {
+    int32_t uid = 0;
+    int32_t num = 0;
+};
+
+// One palette entry: the 0-based colour number (tube index) and its colour.
+struct Custom_color {
+    int32_t uid = 0;
+    Color color;
+};
+
+// The language archives, indexed by Config::language.
+extern const char* const packnames[5];
+
+// Everything the game remembers between runs: options, language, and the
+// painting progress of every picture in each of the four mode/variant
+// combinations, plus the palettes and the user's replacement colours.
+//
+// Invariant: the six per-picture tables always have one entry per element of
+// `pages`, entry i belonging to picture pages[i].
+class Config {
+public:
+    bool help_on_start;
+    bool sound_on;
+    bool music_on;
+    bool by_numbers;
+    bool detailed;
+    int32_t quality;     // regions of the picture on screen; never stored
+    int32_t language;    // 0 English, 1 German, 2 Spanish, 3 Russian, 4 French
+    int32_t page_index;  // index into pages of the picture on screen, or -1
+    std::vector<int32_t> pages;
+    std::vector<std::vector<Piece>> pieces;              // free colouring, simple
+    std::vector<std::vector<Piece>> hpieces;             // free colouring, detailed
+    std::vector<std::vector<Piece_qor>> pieces_qor;      // by numbers, simple
+    std::vector<std::vector<Piece_qor>> hpieces_qor;     // by numbers, detailed
+    std::vector<std::vector<Custom_color>> const_colors_qor;   // never stored
+    std::vector<std::vector<Custom_color>> custom_colors_qor;
+    std::vector<Custom_color> const_colors;                    // never stored
+    std::vector<Custom_color> custom_colors;
+
+    // Set by the reading constructor when the file ended early, held a count
+    // or length it could not hold, or named a current picture it does not
+    // list. Not stored; the saver then keeps the damaged file as a backup.
+    bool damaged = false;
+
+    Config();
+    // Reads a settings file from its start. A damaged file keeps everything
+    // read before the fault, pictures only as whole blocks.
+    explicit Config(std::ifstream& file);
+
+    // Writes the whole object in the settings file layout.
+    void save(std::ofstream& out) const;
+    // Options back to their first-run values (only with false); with either
+    // value, no current picture. Progress is left alone.
+    void set_default(bool keep_options);
+
+    const char* langpak() const;
+    int get_language() const { return language; }
+    void set_language(int l) { language = l; }
+    int get_quality() const { return quality; }
+    void set_quality(int q) { quality = q; }
+
+    int get_page() const;
+    void set_page(int number);
+
+    bool get_color_state(int uid) const;
+    bool is_clean() const;
+    bool is_finish() const;
+    Color get_color(int uid) const;
+    Color get_color_qor_by_uid(int num) const;
+    Color get_custom_color(int num) const;
+    bool exist_custom_colors() const;
+
+    void set_color(int uid, Color color, int num);
+    void clear_color();
+    void clearall_color();
+    void set_custom_color(int num, Color color);
+    void set_const_color(int num, Color color);
+    void reset_custom_colors();
+
+private:
+    bool has_page() const;
+    std::vector<Custom_color>* active_custom();
+    std::vector<Custom_color>* active_const();
+    const std::vector<Custom_color>* active_custom() const;
+    const std::vector<Custom_color>* active_const() const;
+    size_t active_count() const;
+};
+
+// Replaces the colour of the first record with this id, or appends one.
+void set_color_in_vector_by_uid(int uid, Color color, std::vector<Custom_color>& table);
+
+extern Config* conf;

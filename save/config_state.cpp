@@ -1,0 +1,171 @@
+// The page and colour state: which picture is on screen, which of its regions
+// are painted and with what, and the colours the paint tubes carry. Each of
+// the four mode/variant combinations keeps its own region table, so switching
+// and switching back restores the painting.
+#include "save/config.h"
+
+namespace {
+
+const Color white(1.0, 1.0, 1.0);
+
+// Entry `index` of a per-picture table, or null when there is no such entry.
+template <class Tables>
+auto at_page(Tables& tables, int32_t index) -> decltype(&tables[0]) {
+    if (index < 0 || static_cast<size_t>(index) >= tables.size()) return nullptr;
+    return &tables[static_cast<size_t>(index)];
+}
+
+template <class Table>
+auto find_uid(Table& table, int uid) -> decltype(&table[0]) {
+    for (auto& record : table)
+        if (record.uid == uid) return &record;
+    return nullptr;
+}
+
+// Replacements first, then the fixed palette; white when neither knows `num`.
+Color palette_color(const std::vector<Custom_color>* custom, const std::vector<Custom_color>* fixed, int num) {
+    if (custom != nullptr)
+        if (const Custom_color* c = find_uid(*custom, num)) return c->color;
+    if (fixed != nullptr)
+        if (const Custom_color* c = find_uid(*fixed, num)) return c->color;
+    return white;
+}
+
+}  // namespace
+
+bool Config::has_page() const { return page_index >= 0 && static_cast<size_t>(page_index) < pages.size(); }
+
+int Config::get_page() const { return has_page() ? pages[static_cast<size_t>(page_index)] : 0; }
+
+void Config::set_page(int number) {
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i] == number) {
+            page_index = static_cast<int32_t>(i);
+            return;
+        }
+    }
+    pages.push_back(number);
+    pieces.emplace_back();
+    hpieces.emplace_back();
+    pieces_qor.emplace_back();
+    hpieces_qor.emplace_back();
+    custom_colors_qor.emplace_back();
+    const_colors_qor.emplace_back();
+    page_index = static_cast<int32_t>(pages.size() - 1);
+}
+
+std::vector<Custom_color>* Config::active_custom() {
+    return by_numbers ? at_page(custom_colors_qor, page_index) : &custom_colors;
+}
+std::vector<Custom_color>* Config::active_const() {
+    return by_numbers ? at_page(const_colors_qor, page_index) : &const_colors;
+}
+const std::vector<Custom_color>* Config::active_custom() const {
+    return by_numbers ? at_page(custom_colors_qor, page_index) : &custom_colors;
+}
+const std::vector<Custom_color>* Config::active_const() const {
+    return by_numbers ? at_page(const_colors_qor, page_index) : &const_colors;
+}
+
+size_t Config::active_count() const {
+    if (by_numbers) {
+        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
+        return table ? table->size() : 0;
+    }
+    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
+    return table ? table->size() : 0;
+}
+
+bool Config::get_color_state(int uid) const {
+    if (by_numbers) {
+        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
+        return table != nullptr && find_uid(*table, uid) != nullptr;
+    }
+    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
+    return table != nullptr && find_uid(*table, uid) != nullptr;
+}
+
+bool Config::is_clean() const { return page_index == -1 || active_count() == 0; }
+
+bool Config::is_finish() const {
+    return page_index == -1 || static_cast<long long>(active_count()) == quality;
+}
+
+Color Config::get_color(int uid) const {
+    if (by_numbers) {
+        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
+        const Piece_qor* record = table ? find_uid(*table, uid) : nullptr;
+        return record ? get_color_qor_by_uid(record->num) : white;
+    }
+    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
+    const Piece* record = table ? find_uid(*table, uid) : nullptr;
+    return record ? record->color : white;
+}
+
+// Always the picture's own palette, whichever mode is on.
+Color Config::get_color_qor_by_uid(int num) const {
+    return palette_color(at_page(custom_colors_qor, page_index), at_page(const_colors_qor, page_index), num);
+}
+
+Color Config::get_custom_color(int num) const { return palette_color(active_custom(), active_const(), num); }
+
+bool Config::exist_custom_colors() const {
+    if (page_index == -1) return false;
+    const std::vector<Custom_color>* table = active_custom();
+    return table != nullptr && !table->empty();
+}
+
+void Config::set_color(int uid, Color color, int num) {
+    if (by_numbers) {
+        auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
+        if (table == nullptr) return;
+        if (Piece_qor* record = find_uid(*table, uid))
+            record->num = num;
+        else
+            table->push_back(Piece_qor{uid, num});
+        return;
+    }
+    auto* table = at_page(detailed ? hpieces : pieces, page_index);
+    if (table == nullptr) return;
+    Piece* record = find_uid(*table, uid);
+    if (record == nullptr)
+        table->push_back(Piece{uid, color});
+    else if (color.eq(white))
+        table->erase(table->begin() + (record - table->data()));
+    else
+        record->color = color;
+}
+
+void Config::clear_color() {
+    if (by_numbers) {
+        if (auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index)) table->clear();
+    } else {
+        if (auto* table = at_page(detailed ? hpieces : pieces, page_index)) table->clear();
+    }
+}
+
+void Config::clearall_color() {
+    for (auto& table : hpieces_qor) table.clear();
+    for (auto& table : hpieces) table.clear();
+    for (auto& table : pieces_qor) table.clear();
+    for (auto& table : pieces) table.clear();
+}
+
+void Config::set_custom_color(int num, Color color) {
+    if (std::vector<Custom_color>* table = active_custom()) set_color_in_vector_by_uid(num, color, *table);
+}
+
+void Config::set_const_color(int num, Color color) {
+    if (std::vector<Custom_color>* table = active_const()) set_color_in_vector_by_uid(num, color, *table);
+}
+
+void Config::reset_custom_colors() {
+    if (std::vector<Custom_color>* table = active_custom()) table->clear();
+}
+
+void set_color_in_vector_by_uid(int uid, Color color, std::vector<Custom_color>& table) {
+    if (Custom_color* record = find_uid(table, uid))
+        record->color = color;
+    else
+        table.push_back(Custom_color{uid, color});
+}
