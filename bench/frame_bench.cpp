@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     std::printf("empty frame loop: %d frames in %.1f ms = %.2f ms/frame, %.0f frames/s\n", frames, loop_ms,
                 loop_ms / frames, frames * 1000.0 / loop_ms);
     std::printf("resident memory: %ld KiB\n", resident_kib());
+    std::printf("multisampling: %s\n", scena->multisampled ? "4 samples" : "off (the retry without it was taken)");
 
     map->del();
     cursor->del();
