@@ -71,6 +71,20 @@ void Model::apply_material() const {
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
 }
 
+// Colour material makes the current colour drive ambient and diffuse. The
+// material is refreshed from the colour when colour material is switched on,
+// so every model sets its colour with it off and then switches it on: a tint
+// restored by glPopAttrib, or a colour equal to the current one, would
+// otherwise leave the previous model's tint in the material.
+void Model::set_colour(double r, double g, double b, double a, bool tinted) const {
+    glDisable(GL_COLOR_MATERIAL);
+    if (tinted)
+        glColor4d(r, g, b, a);
+    else
+        glColor4d(1.0, 1.0, 1.0, 1.0);
+    glEnable(GL_COLOR_MATERIAL);
+}
+
 void Model::draw_arrays() const {
     glTexCoordPointer(2, GL_FLOAT, 0, texcoords);
     glVertexPointer(3, GL_FLOAT, 0, vertices);
@@ -92,13 +106,8 @@ void Model::draw() {
     if (alpha_tested()) glEnable(GL_ALPHA_TEST);
     apply_material();
     glBindTexture(GL_TEXTURE_2D, texture);
-    glEnable(GL_COLOR_MATERIAL);
-    if (colored) {
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor3d(rgba[0], rgba[1], rgba[2]);
-    } else {
-        glColor3d(1.0, 1.0, 1.0);
-    }
+    if (colored) glPushAttrib(GL_CURRENT_BIT);
+    set_colour(rgba[0], rgba[1], rgba[2], 1.0, colored);
     draw_arrays();
     if (colored) glPopAttrib();
     if (alpha_tested()) glDisable(GL_ALPHA_TEST);
@@ -116,12 +125,8 @@ void Model::draw_blend() {
     glEnable(GL_BLEND);
     apply_material();
     glBindTexture(GL_TEXTURE_2D, texture);
-    if (colored) {
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor4d(rgba[0], rgba[1], rgba[2], rgba[3]);
-    } else {
-        glColor4d(1.0, 1.0, 1.0, 1.0);
-    }
+    if (colored) glPushAttrib(GL_CURRENT_BIT);
+    set_colour(rgba[0], rgba[1], rgba[2], rgba[3], colored);
     draw_arrays();
     if (colored) glPopAttrib();
     if (!saved_depth_test) glEnable(GL_DEPTH_TEST);

@@ -47,5 +47,6 @@ public:
 
 private:
     void apply_material() const;
+    void set_colour(double r, double g, double b, double a, bool tinted) const;
     void draw_arrays() const;
 };

@@ -93,3 +93,16 @@ TEST_F(Drawing, HoverPixelIsReadBeforeTheCursorIsDrawn) {
     expect_color(mouse_hover_pixel, 0.0, 1.0, 0.0);
     expect_color(pixel(cx(), cy()), 1.0, 0.0, 0.0);
 }
+
+TEST_F(Drawing, ATintDoesNotLeakIntoTheLitModelsDrawnAfterIt) {
+    map->addfun(add_light, nullptr);
+    Object* red = square(map, "opaque", 0.0, Color(1.0, 0.0, 0.0));
+    red->chposition(-10.0, 0.0, 0.0);
+    Object* plain = pickable(map, "d.pak", "opaque", 0.0);
+    Object* red_again = square(map, "opaque", 0.0, Color(1.0, 0.0, 0.0));
+    red_again->chposition(10.0, 0.0, 0.0);
+    frames(2);
+    // Lit white: global ambient 0.2 plus the light's 0.22 ambient and 0.6 diffuse.
+    expect_color(mouse_hover_pixel, 1.0, 1.0, 1.0);
+    EXPECT_EQ(hits.hit, plain);
+}
