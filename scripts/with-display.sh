@@ -1,30 +1,27 @@
 #!/usr/bin/env bash
 # Runs a command with an X display. When DISPLAY is unset (CI, a terminal
-# without X), starts Xvfb on a free display at 1280x720x24 and stops it after.
+# without X), starts Xvfb at 1280x720x24 on a display number it picks itself
+# (it reports the number once it accepts connections) and stops it after.
 set -u
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$@"
 fi
 
-n=90
-while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do
-  n=$((n + 1))
-done
-
-Xvfb ":${n}" -screen 0 1280x720x24 -nolisten tcp +extension GLX >/tmp/pintabo-xvfb-${n}.log 2>&1 &
+log=$(mktemp /tmp/pintabo-xvfb.XXXXXX)
+fifo=$(mktemp -u /tmp/pintabo-xvfb-fd.XXXXXX)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp +extension GLX 3>"$fifo" >"$log" 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null' EXIT
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -f "$fifo" "$log"' EXIT
 
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X${n}" ] && break
-  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-    echo "Xvfb failed to start:" >&2
-    cat "/tmp/pintabo-xvfb-${n}.log" >&2
-    exit 1
-  fi
-  sleep 0.1
-done
+n=""
+read -r -t 30 n <"$fifo" || true
+if [ -z "$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+  echo "Xvfb failed to start:" >&2
+  cat "$log" >&2
+  exit 1
+fi
 
 export DISPLAY=":${n}"
 "$@"

@@ -1,0 +1,120 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "button_art.h"
+#include "language_parts.h"
+#include "materials.h"
+#include "panel_art.h"
+
+// "help_bg": notes over the dimmed scene, each with an arrow to what it
+// explains: the help screen's copies of the colour, undo and clear buttons
+// (they stand where those buttons stand on the base screen), the paint tubes
+// and the page arrows. The buttons at the screen's corners move with its
+// width, so a legend shows them by their pictures instead.
+//
+// Everything lies on the panel's plane; places on the buttons' plane are
+// carried over with layout::button_to_menu.
+
+namespace {
+
+using layout::Rect;
+
+struct Note {
+    Rect card;
+    double from_x, from_z;  // the arrow leaves the card here...
+    double to_x, to_z;      // ...and points at this
+};
+
+const Rgba kNoteFill = rgb(0xFFFDE7);
+const Rgba kNoteBorder = rgb(0xFFB300);
+const Rgba kArrow = rgb(0xFFCA28);
+
+Mesh note_model(ArchiveBuilder& pak, const std::string& texture, const Note& n, const char* text) {
+    const double m = 0.3;
+    Sheet sheet(std::min(n.card.x0, n.to_x) - m, std::max(n.card.x1, n.to_x) + m, std::min(n.card.z0, n.to_z) - m,
+                std::max(n.card.z1, n.to_z) + m, kMenuPpu);
+    Image& img = sheet.image();
+    const Pt a = sheet.at(n.from_x, n.from_z), b = sheet.at(n.to_x, n.to_z);
+    const Pt dir{b.x - a.x, b.y - a.y};
+    const float head = sheet.len(0.28);
+    const float l = std::sqrt(dir.x * dir.x + dir.y * dir.y);
+    const Pt shaft_end{b.x - dir.x / l * head * 0.8f, b.y - dir.y / l * head * 0.8f};
+    const Shape arrow = unite(segment(a, shaft_end, sheet.len(0.065)), arrow_head(b, dir, head, sheet.len(0.2)));
+    fill(img, grown(arrow, sheet.len(0.04)), rgb(0x5D4037));
+    fill(img, arrow, kArrow);
+    CardStyle style;
+    style.fill = kNoteFill;
+    style.border = kNoteBorder;
+    style.border_width = 0.06;
+    style.radius = 0.28;
+    paint_card(sheet, n.card, style);
+    paint_text(sheet, {n.card.x0 + 0.15, n.card.x1 - 0.15, n.card.z0 + 0.08, n.card.z1 - 0.08}, text, bold_font(), 0.34,
+               rgb(0x3E2723));
+    const std::string& tex = pak.add_texture(texture, img);
+    Mesh quad = sheet.quad(tex, 0.0);
+    quad.material = blended_material();
+    return quad;
+}
+
+Mesh legend_model(ArchiveBuilder& pak, const LanguageTexts& t) {
+    const Rect card{-4.75, 5.05, 2.2, 3.35};
+    Sheet sheet(card.x0 - 0.3, card.x1 + 0.3, card.z0 - 0.3, card.z1 + 0.3, kMenuPpu);
+    CardStyle style;
+    style.fill = kNoteFill;
+    style.border = kNoteBorder;
+    style.border_width = 0.06;
+    style.radius = 0.3;
+    paint_card(sheet, card, style);
+    const std::pair<ButtonIcon, const char*> items[3] = {
+        {ButtonIcon::menu, t.tip_menu}, {ButtonIcon::help, t.tip_help}, {ButtonIcon::close, t.tip_quit}};
+    // Each item gets room in proportion to its word, so a long word does not
+    // shrink while the short ones have space to spare.
+    const double icon_room = 1.1, pad = 0.25, size = 0.34;
+    double words = 0;
+    double word_w[3];
+    for (int i = 0; i < 3; ++i) words += word_w[i] = bold_font().measure(items[i].second, sheet.len(size)) / sheet.len(1.0);
+    const double spare = card.w() - 2 * pad - 3 * icon_room - words;
+    double x0 = card.x0 + pad;
+    for (int i = 0; i < 3; ++i) {
+        const double w = icon_room + word_w[i] + (spare > 0 ? spare / 3 : spare * word_w[i] / words);
+        paint_button(sheet.image(), items[i].first, sheet.at(x0 + 0.5, card.cz()), sheet.len(0.4));
+        paint_text(sheet, {x0 + 1.0, x0 + w - 0.05, card.z0 + 0.15, card.z1 - 0.15}, items[i].second, bold_font(), size,
+                   rgb(0x3E2723), Align::left, true);
+        x0 += w;
+    }
+    const std::string& tex = pak.add_texture("help_bg_legend.png", sheet.image());
+    Mesh quad = sheet.quad(tex, 0.0);
+    quad.material = blended_material();
+    return quad;
+}
+
+}  // namespace
+
+void add_help_picture(ArchiveBuilder& pak, const LanguageTexts& t) {
+    using layout::button_to_menu;
+    const double row = button_to_menu(layout::top_row_y);
+    const double below_button = row - button_to_menu(layout::button_radius) - 0.1;
+    const double colour_x = button_to_menu(layout::colors_button_x);
+    const double back_x = button_to_menu(layout::back_button_x);
+    const double clear_x = button_to_menu(layout::clear_button_x);
+    // The tubes of a picture with nine colours start here (tube root z = 77).
+    const double tube_scale = layout::menu_depth / layout::numbers_tube_depth;
+    const double tubes_x = -9.857 * tube_scale, top_tube_z = 5.282 * tube_scale;
+    const double arrows_x = button_to_menu(layout::page_arrows_x), arrows_z = button_to_menu(layout::page_arrows_y);
+
+    const Note colour{{-5.4, -1.7, 5.0, 5.95}, colour_x + 0.15, 5.95, colour_x, below_button};
+    const Note undo{{-1.25, 1.5, 5.0, 5.95}, 0.9, 5.95, back_x - 0.1, below_button};
+    const Note clear{{2.55, 5.95, 5.0, 5.95}, 3.6, 5.95, clear_x + 0.05, below_button};
+    const Note tubes{{-9.85, -5.95, 4.95, 6.2}, -8.3, 4.95, tubes_x - 0.3, top_tube_z + 0.55};
+    const Note pages{{6.15, 9.85, -4.4, -3.35}, 8.1, -4.4, arrows_x + 0.3, arrows_z + button_to_menu(layout::button_radius) + 0.12};
+
+    std::vector<Mesh> models;
+    models.push_back(legend_model(pak, t));
+    models.push_back(note_model(pak, "help_bg_colour.png", colour, t.tip_colour));
+    models.push_back(note_model(pak, "help_bg_undo.png", undo, t.tip_undo));
+    models.push_back(note_model(pak, "help_bg_clear.png", clear, t.tip_clear));
+    models.push_back(note_model(pak, "help_bg_tubes.png", tubes, t.tip_tubes));
+    models.push_back(note_model(pak, "help_bg_pages.png", pages, t.tip_pages));
+    pak.add_object("help_bg", models);
+}

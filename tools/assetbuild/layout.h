@@ -1,0 +1,114 @@
+#pragma once
+
+// Where the game stands every piece of artwork, and the sizes we give it.
+// The positions are the game's own (its builders place the widgets there);
+// the sizes and panel outlines are ours and are chosen to fit around them.
+// Every other file takes its numbers from here.
+
+namespace layout {
+
+// A point in a menu panel's frame: x to the right, z up.
+struct Spot {
+    double x, z;
+};
+
+// A rectangle in a panel's (or a button's) frame.
+struct Rect {
+    double x0, x1, z0, z1;
+    double cx() const { return (x0 + x1) / 2; }
+    double cz() const { return (z0 + z1) / 2; }
+    double w() const { return x1 - x0; }
+    double h() const { return z1 - z0; }
+};
+
+inline Rect around(Spot s, double w, double h) { return {s.x - w / 2, s.x + w / 2, s.z - h / 2, s.z + h / 2}; }
+
+// ---- Camera -----------------------------------------------------------------
+constexpr double tan_half_fov = 0.41421356237309503;  // vertical field of view 45 degrees
+constexpr double button_depth = 39.0;                 // interface buttons: z = 61 in map's frame
+constexpr double menu_depth = 18.5;                   // first-level panels: y = -81.5
+constexpr double dialog_depth = 17.5;                 // second-level panels: y = -82.5
+constexpr double map_depth = 100.0;                   // background: map's origin
+constexpr double numbers_tube_depth = 23.0;           // tubes at z = 77 (paint by numbers)
+constexpr double free_tube_depth = 25.0;              // tubes at z = 75 (free colouring)
+constexpr double widest_aspect = 2.4;                 // backgrounds cover screens up to this
+constexpr double narrowest_aspect = 4.0 / 3.0;        // panels stay inside this
+
+constexpr double half_height_at(double depth) { return depth * tan_half_fov; }
+// Where a point of the button plane appears on a panel plane.
+constexpr double button_to_menu(double v) { return v * menu_depth / button_depth; }
+
+// ---- Base screen (map's frame at the buttons' depth) ------------------------
+constexpr double button_radius = 0.8;          // the row stands 0.92 below the top edge
+constexpr double top_row_margin = 0.92;
+constexpr double top_row_y = half_height_at(button_depth) - top_row_margin;
+constexpr double colors_button_x = -7.5;
+constexpr double reset_button_x = -3.7;
+constexpr double back_button_x = 4.3;
+constexpr double clear_button_x = 7.3;
+constexpr double page_arrows_x = 14.973;      // both arrows stand here...
+constexpr double page_arrows_y = -13.155;
+constexpr double page_arrow_offset = 0.95;    // ...and their artwork moves them apart
+constexpr double edge_button_inset_near = 1.02;  // quit (right edge) and menu (left edge)
+constexpr double edge_button_inset_far = 3.0;    // help (left edge)
+
+// ---- Menu panels: widget positions ------------------------------------------
+constexpr double widget_y = -0.2;      // widgets stand just in front of their panel
+constexpr double text_y = -0.05;       // a panel's text lies on its frame
+constexpr double lang_cursor_back = 0.1;  // the language marker stands this far behind its label
+
+// Main menu ("menu_dialog" + "setup").
+constexpr Spot numbers_box{-3.202, 2.272};
+constexpr Spot detailed_box{-3.202, 1.589};
+constexpr Spot sound_box{-3.202, 0.924};
+constexpr Spot music_box{-3.202, 0.292};
+constexpr Spot menu_close{3.434, 2.316};
+constexpr Spot about_button{2.246, -0.73};
+constexpr Spot clearall_button{2.246, 0.659};
+constexpr Spot web_button{-1.324, -0.73};
+constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
+constexpr double language_z = -2.582;
+
+// Confirmations and the clear-all dialog ("dialog_background").
+constexpr Spot ok_button{-1.323, -1.633};
+constexpr Spot cancel_button{1.696, -1.633};
+// The about dialog ("dialog_background" + "about").
+constexpr Spot about_close{0.255, -2.305};
+constexpr Spot facebook_button{-2.0, -0.25};
+constexpr Spot twitter_button{2.45, -0.25};
+
+// Help screen ("help_dialog" + "help", with "help_bg" over the scene).
+constexpr Spot mode_buttons[3] = {{-3.494, -0.44}, {0.136, -0.44}, {3.767, -0.44}};
+constexpr Spot help_ok{0.136, -3.212};
+constexpr Spot help_start_box{-3.428, -4.17};
+constexpr double help_copies_y = -61.005;  // copies of the top-row buttons, in the menu frame
+
+// Custom colour dialog ("colors_dialog").
+constexpr Spot colors_close{4.296, 2.994};
+
+// ---- Our sizes ----------------------------------------------------------------
+constexpr double check_box_size = 0.56;
+constexpr double pill_w = 2.85, pill_h = 0.78;      // text buttons
+constexpr double lang_w = 1.18, lang_h = 0.52;      // language labels
+constexpr double close_radius = 0.36;               // round close buttons
+constexpr double mode_w = 3.5, mode_h = 2.75;       // help screen's mode buttons
+constexpr double option_icon_dx = 0.6;              // from a check box's centre to its picture...
+constexpr double option_label_dx = 0.92;            // ...and to where its label starts
+
+// Panel outlines (x0, x1, z0, z1) in their own frames.
+constexpr Rect main_panel{-4.05, 4.25, -3.25, 3.5};
+constexpr Rect dialog_panel{-3.95, 4.35, -2.95, 2.45};
+constexpr Rect help_panel{-5.65, 5.92, -4.75, 1.75};
+constexpr Rect colors_panel{-5.3, 5.3, -3.9, 3.75};
+
+// The custom colour dialog's parts.
+constexpr Rect gradient_area{-4.7, 1.95, -0.35, 3.15};
+constexpr Rect fields_area{-4.7, 1.95, -3.35, -0.75};
+constexpr Rect hover_swatch{2.65, 4.75, -0.55, 1.85};
+constexpr Rect const_swatch{2.65, 4.75, -3.35, -1.25};
+
+// The dimming backdrop: just behind the help screen's button copies and in
+// front of the real buttons, so the copies stay bright and the rest dims.
+constexpr double backdrop_y = -61.0025;
+
+}  // namespace layout

@@ -1,0 +1,156 @@
+#include "panel_art.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+}  // namespace
+
+Sheet sheet_around(const layout::Rect& r, double margin, double ppu) {
+    return Sheet(r.x0 - margin, r.x1 + margin, r.z0 - margin, r.z1 + margin, ppu);
+}
+
+void paint_card(Sheet& sheet, const layout::Rect& r, const CardStyle& style) {
+    Image& img = sheet.image();
+    const Box b = sheet.box(r.x0, r.x1, r.z0, r.z1);
+    const float radius = sheet.len(style.radius);
+    if (style.shadow)
+        fill(img, translated(rounded_rect(b.x0, b.y0, b.x1, b.y1, radius), sheet.len(0.03), sheet.len(0.06)),
+             Rgba{0.05f, 0.1f, 0.2f, 0.35f}, sheet.len(0.12));
+    fill(img, rounded_rect(b.x0, b.y0, b.x1, b.y1, radius), style.border);
+    const float bw = sheet.len(style.border_width);
+    fill(img, rounded_rect(b.x0 + bw, b.y0 + bw, b.x1 - bw, b.y1 - bw, std::max(1.0f, radius - bw)),
+         linear_gradient({0, b.y0}, lighten(style.fill, 0.4f), {0, b.y1}, style.fill));
+}
+
+void paint_small_icon(Sheet& sheet, SmallIcon icon, double x, double z, double radius, Rgba colour) {
+    Image& img = sheet.image();
+    const Pt c = sheet.at(x, z);
+    const float r = sheet.len(radius);
+    auto p = [&](float u, float v) { return Pt{c.x + u * r, c.y - v * r}; };
+    switch (icon) {
+        case SmallIcon::none:
+            break;
+        case SmallIcon::check:
+            fill(img, polyline({p(-0.62f, 0.02f), p(-0.2f, -0.45f), p(0.65f, 0.55f)}, r * 0.17f), colour);
+            break;
+        case SmallIcon::cross:
+            fill(img, unite(segment(p(-0.5f, 0.5f), p(0.5f, -0.5f), r * 0.16f), segment(p(-0.5f, -0.5f), p(0.5f, 0.5f), r * 0.16f)),
+                 colour);
+            break;
+        case SmallIcon::info:
+            fill(img, subtract(circle(c.x, c.y, r * 0.85f), circle(c.x, c.y, r * 0.68f)), colour);
+            fill(img, circle(p(0, 0.36f).x, p(0, 0.36f).y, r * 0.12f), colour);
+            fill(img, segment(p(0, 0.1f), p(0, -0.42f), r * 0.11f), colour);
+            break;
+        case SmallIcon::globe: {
+            const float w = r * 0.08f;
+            fill(img, subtract(circle(c.x, c.y, r * 0.8f), circle(c.x, c.y, r * 0.8f - 2 * w)), colour);
+            fill(img, subtract(ellipse(c.x, c.y, r * 0.36f, r * 0.8f), ellipse(c.x, c.y, r * 0.36f - 2 * w, r * 0.8f - 2 * w)), colour);
+            fill(img, segment(p(-0.78f, 0), p(0.78f, 0), w), colour);
+            fill(img, intersect(segment(p(-0.8f, 0.42f), p(0.8f, 0.42f), w), circle(c.x, c.y, r * 0.8f)), colour);
+            fill(img, intersect(segment(p(-0.8f, -0.42f), p(0.8f, -0.42f), w), circle(c.x, c.y, r * 0.8f)), colour);
+            break;
+        }
+        case SmallIcon::eraser: {
+            const float a = 0.6f, ca = std::cos(a), sa = std::sin(a);
+            auto q = [&](float u, float v) { return p(u * ca - v * sa, u * sa + v * ca); };
+            fill(img, polygon({q(-0.75f, -0.32f), q(0.75f, -0.32f), q(0.75f, 0.32f), q(-0.75f, 0.32f)}), colour);
+            fill(img, polygon({q(-0.62f, -0.2f), q(-0.05f, -0.2f), q(-0.05f, 0.2f), q(-0.62f, 0.2f)}), with_alpha(lighten(colour, 0.5f), 1));
+            break;
+        }
+        case SmallIcon::speaker: {
+            fill(img, polygon({p(-0.7f, 0.22f), p(-0.35f, 0.22f), p(0.05f, 0.6f), p(0.05f, -0.6f), p(-0.35f, -0.22f), p(-0.7f, -0.22f)}),
+                 colour);
+            fill(img, arc(p(0.05f, 0).x, p(0.05f, 0).y, r * 0.35f, r * 0.07f, -0.8f, 0.8f), colour);
+            fill(img, arc(p(0.05f, 0).x, p(0.05f, 0).y, r * 0.62f, r * 0.07f, -0.8f, 0.8f), colour);
+            break;
+        }
+        case SmallIcon::note: {
+            fill(img, ellipse(p(-0.38f, -0.45f).x, p(-0.38f, -0.45f).y, r * 0.25f, r * 0.19f), colour);
+            fill(img, ellipse(p(0.42f, -0.3f).x, p(0.42f, -0.3f).y, r * 0.25f, r * 0.19f), colour);
+            fill(img, segment(p(-0.16f, -0.45f), p(-0.16f, 0.55f), r * 0.07f), colour);
+            fill(img, segment(p(0.64f, -0.3f), p(0.64f, 0.7f), r * 0.07f), colour);
+            fill(img, polygon({p(-0.23f, 0.62f), p(0.71f, 0.77f), p(0.71f, 0.5f), p(-0.23f, 0.35f)}), colour);
+            break;
+        }
+        case SmallIcon::numbers: {
+            TextStyle st;
+            st.colour = colour;
+            draw_text_fitted(img, bold_font(), "123", {c.x - r, c.y - r * 0.7f, c.x + r, c.y + r * 0.7f}, r, st, false);
+            break;
+        }
+        case SmallIcon::detail: {
+            // A small grid of many little cells.
+            const float cell = r * 0.42f;
+            for (int i = 0; i < 4; ++i)
+                for (int j = 0; j < 4; ++j) {
+                    const float x0 = c.x - 2 * cell + static_cast<float>(i) * cell, y0 = c.y - 2 * cell + static_cast<float>(j) * cell;
+                    fill(img, rounded_rect(x0 + 1.5f, y0 + 1.5f, x0 + cell - 1.5f, y0 + cell - 1.5f, cell * 0.2f),
+                         (i + j) % 2 ? colour : with_alpha(colour, 0.45f));
+                }
+            break;
+        }
+        case SmallIcon::people: {
+            fill(img, circle(p(-0.3f, 0.35f).x, p(-0.3f, 0.35f).y, r * 0.22f), colour);
+            fill(img, circle(p(0.35f, 0.3f).x, p(0.35f, 0.3f).y, r * 0.19f), colour);
+            fill(img, ellipse(p(-0.3f, -0.3f).x, p(-0.3f, -0.3f).y, r * 0.38f, r * 0.32f), colour);
+            fill(img, ellipse(p(0.35f, -0.32f).x, p(0.35f, -0.32f).y, r * 0.32f, r * 0.28f), colour);
+            break;
+        }
+    }
+    (void)kPi;
+}
+
+float paint_text(Sheet& sheet, const layout::Rect& r, const std::string& text, const Font& font, double size, Rgba colour,
+                 Align align, bool wrap) {
+    TextStyle st;
+    st.colour = colour;
+    st.align = align;
+    return draw_text_fitted(sheet.image(), font, text, sheet.box(r.x0, r.x1, r.z0, r.z1), sheet.len(size), st, wrap);
+}
+
+void paint_pill(Sheet& sheet, const layout::Rect& r, Rgba colour, SmallIcon icon, const std::string& text) {
+    Image& img = sheet.image();
+    const Box b = sheet.box(r.x0, r.x1, r.z0, r.z1);
+    const float radius = (b.y1 - b.y0) / 2;
+    fill(img, translated(rounded_rect(b.x0, b.y0, b.x1, b.y1, radius), sheet.len(0.02), sheet.len(0.05)),
+         Rgba{0.05f, 0.1f, 0.2f, 0.35f}, sheet.len(0.08));
+    fill(img, rounded_rect(b.x0, b.y0, b.x1, b.y1, radius), darken(colour, 0.3f));
+    const float rim = sheet.len(0.05);
+    fill(img, rounded_rect(b.x0 + rim, b.y0 + rim, b.x1 - rim, b.y1 - rim, radius - rim),
+         linear_gradient({0, b.y0}, lighten(colour, 0.3f), {0, b.y1}, darken(colour, 0.08f)));
+    fill(img, rounded_rect(b.x0 + 2 * rim, b.y0 + rim * 1.4f, b.x1 - 2 * rim, (b.y0 + b.y1) / 2, radius * 0.8f),
+         linear_gradient({0, b.y0}, Rgba{1, 1, 1, 0.45f}, {0, (b.y0 + b.y1) / 2}, Rgba{1, 1, 1, 0.05f}));
+
+    double text_x0 = r.x0 + r.h() * 0.35;
+    if (icon != SmallIcon::none) {
+        const double ir = r.h() * 0.27;
+        const double ix = r.x0 + r.h() * 0.45;
+        paint_small_icon(sheet, icon, ix + 0.015, r.cz() - 0.03, ir, Rgba{0, 0, 0, 0.3f});
+        paint_small_icon(sheet, icon, ix, r.cz(), ir, Rgba{1, 1, 1, 1});
+        text_x0 = ix + ir + 0.06;
+    }
+    const Box tb = sheet.box(text_x0, r.x1 - r.h() * 0.3, r.z0 + r.h() * 0.12, r.z1 - r.h() * 0.12);
+    TextStyle st;
+    st.colour = {1, 1, 1, 1};
+    st.shadow = {0, 0, 0, 0.4f};
+    st.shadow_dx = sheet.len(0.012);
+    st.shadow_dy = sheet.len(0.025);
+    st.shadow_blur = sheet.len(0.02);
+    // One line if it stays large enough, else two.
+    const float size = sheet.len(r.h() * 0.46);
+    const TextBlock one = fit_text(bold_font(), text, tb.x1 - tb.x0, tb.y1 - tb.y0, size, false);
+    const TextBlock two = fit_text(bold_font(), text, tb.x1 - tb.x0, tb.y1 - tb.y0, size, true);
+    draw_text(img, bold_font(), one.px >= two.px * 0.85f ? one : two, tb, st);
+}
+
+void add_sheet_object(ArchiveBuilder& pak, const std::string& name, const Sheet& sheet, double y,
+                      const MeshMaterial& material) {
+    const std::string& tex = pak.add_texture(name + ".png", sheet.image());
+    Mesh quad = sheet.quad(tex, y);
+    quad.material = material;
+    pak.add_object(name, {quad});
+}
