@@ -1,9 +1,10 @@
 #include "support/temp_folder.h"
 
+#include "support/file_bytes.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 TempFolder::TempFolder() {
@@ -23,7 +24,4 @@ void TempFolder::write(const std::string& name, const std::vector<unsigned char>
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::vector<unsigned char> TempFolder::read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+std::vector<unsigned char> TempFolder::read(const std::string& name) const { return read_bytes(file(name)); }

@@ -7,6 +7,7 @@
 #include "save/config.h"
 #include "save/settings_file.h"
 #include "support/config_bytes.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -18,8 +19,7 @@ std::string saved_through_stream(const Config& c, const TempFolder& folder) {
         std::ofstream out(folder.file("out.cfg"), std::ios::binary | std::ios::trunc);
         c.save(out);
     }
-    std::ifstream in(folder.file("out.cfg"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return read_text(folder.file("out.cfg"));
 }
 
 }  // namespace

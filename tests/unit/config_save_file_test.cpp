@@ -12,14 +12,10 @@
 #include "save/config.h"
 #include "save/settings_file.h"
 #include "support/config_bytes.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-std::string read_text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void write_text(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -6,23 +6,14 @@
 
 #include "res/pack.h"
 #include "res/platform.h"
+#include "support/file_bytes.h"
 #include "support/test_archive.h"
 #include "window/window_scene.h"
 
 namespace {
 
-Bytes data_file(const char* name) {
-    FILE* f = std::fopen((std::string(PINTABO_TEST_DATA) + "/" + name).c_str(), "rb");
-    Bytes b;
-    if (!f) return b;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) b.push_back(static_cast<unsigned char>(c));
-    std::fclose(f);
-    return b;
-}
-
 unsigned load(const char* name) {
-    Bytes b = data_file(name);
+    Bytes b = test_data(name);
     return mac_load_tex(reinterpret_cast<char*>(b.data()), static_cast<int>(b.size()));
 }
 
@@ -100,7 +91,7 @@ TEST(Textures, OtherDepthsAndNonImagesYieldZeroAndConsumeNoName) {
 
 TEST(Textures, ArchiveImageIsSharedAndDecodedAgainAfterItsLastRelease) {
     TempFolder f;
-    write_archive(f.file("t.pak"), {{"tex", data_file("rgb24.png")}, {"bad", data_file("grey8.png")}});
+    write_archive(f.file("t.pak"), {{"tex", test_data("rgb24.png")}, {"bad", test_data("grey8.png")}});
     Pack p(f.file("t.pak").c_str());
     const unsigned long first = p.getimage("tex");
     ASSERT_NE(first, 0u);
@@ -123,7 +114,7 @@ TEST(Textures, ArchiveImageIsSharedAndDecodedAgainAfterItsLastRelease) {
 using TexturedScene = WindowScene;
 
 TEST_F(TexturedScene, TexturedObjectFromAnArchiveIsDrawnAndFoundUnderThePointer) {
-    write_archive(folder.file("art.pak"), {{"paper.png", data_file("solid.png")},
+    write_archive(folder.file("art.pak"), {{"paper.png", test_data("solid.png")},
                                            {"card", square_object(3.0f, 0.0f, "paper.png")}});
     Object* card = pickable(map, "art.pak", "card", 0.0);
     ASSERT_EQ(card->model_count, 1);
