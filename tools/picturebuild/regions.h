@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The picture cut into regions: every pixel names its region, every region
+// has a colour number (1 to 10; while the drawing is cleaned, the colour and
+// group key of raster.h).
+struct RegionImage {
+    int w = 0, h = 0;
+    std::vector<int> label;
+    std::vector<int> colour;
+
+    int count() const { return static_cast<int>(colour.size()); }
+};
+
+struct RegionStats {
+    int area = 0;
+    float radius = 0;  // largest inscribed circle, pixels
+    int pole = -1;     // pixel at the centre of that circle
+    int pieces = 0;    // 4-connected pieces
+};
+
+// One region per 4-connected piece of equal colour.
+RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h);
+
+std::vector<RegionStats> region_stats(const RegionImage& img);
+
+// Merges every region whose inscribed circle is under `min_radius` pixels
+// into the neighbour it shares the longest border with. Each merge is
+// described in `notes`.
+void merge_small_regions(RegionImage& img, float min_radius, std::vector<std::string>& notes);
+
+// Keeps the largest piece of every region; stray pieces go to their
+// neighbours. Returns whether there were any.
+bool keep_largest_pieces(RegionImage& img);
+
+// Drops regions left without pixels and renumbers the rest in order.
+void drop_empty_regions(RegionImage& img);
+
+// Renumbers regions: by colour, then by the position of their pole (top to
+// bottom, left to right).
+void sort_regions(RegionImage& img);
