@@ -13,6 +13,7 @@
 #include "shell/frame_loop.h"
 #include "shell/input.h"
 #include "shell/scena.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -35,11 +36,7 @@ int main(int argc, char** argv) {
 
     const auto opening = Clock::now();
     scena = new Scena(0, 0, 0);
-    init_light();
-    map = new Object();
-    cursor = new Object();
-    map->addfun(add_light, nullptr);
-    cursor->addfun(add_light, nullptr);
+    create_roots();
     const double open_ms = ms_since(opening);
 
     for (int i = 0; i < 20; ++i) {  // warm up

@@ -18,7 +18,7 @@ Scena* scena = nullptr;
 
 bool frame_loop_running() { return map && cursor && !map->dead && !cursor->dead; }
 
-void DrawGLScene() {
+void draw_scene() {
     CURENT_TIME = SDL_GetTicks();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -34,6 +34,10 @@ void DrawGLScene() {
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
     cursor->draw();
+}
+
+void DrawGLScene() {
+    draw_scene();
     SDL_GL_SwapBuffers();
     hits.recalc();
 }

@@ -10,9 +10,12 @@ class Object;
 // dismantled, and the shutdown. Returns 0 after a normal quit.
 int SDL_main();
 
-// One frame: sample the clock, draw `map`, the queued blended models, read
-// back the colour under the pointer, draw `cursor`, swap, and pick.
+// One frame: draw_scene(), then swap the buffers and pick.
 void DrawGLScene();
+
+// A frame's drawing: sample the clock, draw `map` and the queued blended
+// models, read back the colour under the pointer, draw `cursor`.
+void draw_scene();
 
 // True while neither root has been dismantled.
 bool frame_loop_running();

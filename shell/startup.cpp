@@ -25,6 +25,10 @@ void start_game() {
     scena = new Scena(0, 0, 0);
     sound = new Sound();
     SDL_WM_SetCaption("pintabo", "pintabo");
+    create_roots();
+}
+
+void create_roots() {
     map = new Object();
     cursor = new Object();
     init_light();

@@ -7,7 +7,7 @@
 #include "logic/gl_recorder.h"
 #include "scene/object.h"
 #include "shell/frame_clock.h"
-#include "support/dismantle.h"
+#include "support/test_objects.h"
 
 namespace {
 

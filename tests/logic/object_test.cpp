@@ -9,7 +9,7 @@
 #include "res/media.h"
 #include "scene/model.h"
 #include "shell/frame_clock.h"
-#include "support/dismantle.h"
+#include "support/test_objects.h"
 #include "support/temp_folder.h"
 #include "support/test_archive.h"
 
@@ -23,16 +23,6 @@ void log_hook(int phase, void* param) {
 
 int action_runs = 0;
 void count_run(void*) { ++action_runs; }
-
-Object* with_counting_action() {
-    Object* o = new Object();
-    o->event.create_slot();
-    Action a(1, true, 0.0);
-    a.fun = count_run;
-    o->event.add_action(a);
-    o->event.send(0);
-    return o;
-}
 
 class Objects : public ::testing::Test {
 protected:
@@ -56,7 +46,7 @@ protected:
 TEST_F(Objects, WithoutModelsOnlyChildPhasesRun) {
     Object root;
     root.addfun(log_hook, const_cast<char*>("r"));
-    Object* child = with_counting_action();
+    Object* child = object_running(count_run);
     root.addlink(child);
     frame(root);
     EXPECT_EQ(hook_log, (std::vector<std::string>{"r3", "r4"}));
@@ -79,7 +69,7 @@ TEST_F(Objects, LoadedObjectRunsAllFourPhasesAroundModelsAndChildren) {
 
 TEST_F(Objects, DeletedLeafDiesThenParentFreesItAFrameLater) {
     Object root;
-    Object* leaf = with_counting_action();
+    Object* leaf = object_running(count_run);
     root.addlink(leaf);
     frame(root);
     EXPECT_EQ(action_runs, 1);
@@ -95,7 +85,7 @@ TEST_F(Objects, DeletedLeafDiesThenParentFreesItAFrameLater) {
 TEST_F(Objects, DeadSiblingsAreFreedInOnePassBeforeAnyIsDrawn) {
     Object root;
     Object* a = new Object();
-    Object* keep = with_counting_action();
+    Object* keep = object_running(count_run);
     Object* b = new Object();
     root.addlink(a);
     root.addlink(keep);

@@ -1,5 +1,7 @@
 #include "support/test_archive.h"
 
+#include <stdexcept>
+
 #include "res/pack.h"
 
 void write_archive(const std::string& path, const std::vector<Entry>& entries) {
@@ -8,9 +10,9 @@ void write_archive(const std::string& path, const std::vector<Entry>& entries) {
         raw r;
         r.data = const_cast<unsigned char*>(e.second.data());
         r.size = static_cast<uint32_t>(e.second.size());
-        pack.pushfile(e.first.c_str(), r);
+        if (pack.pushfile(e.first.c_str(), r) != 1) throw std::runtime_error("archive entry refused: " + e.first);
     }
-    pack.save(path.c_str());
+    if (!pack.save(path.c_str())) throw std::runtime_error("cannot write " + path);
 }
 
 Mesh square_mesh(float half, float z, const std::string& texture, bool blend) {

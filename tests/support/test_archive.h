@@ -9,7 +9,8 @@
 using Bytes = std::vector<unsigned char>;
 using Entry = std::pair<std::string, Bytes>;
 
-// Writes an archive of the given entries, in order, with the game's own writer.
+// Writes an archive of the given entries, in order, with the game's own writer;
+// throws when an entry is refused or the file cannot be written.
 void write_archive(const std::string& path, const std::vector<Entry>& entries);
 
 // A flat square of side 2*half centred on the origin in the plane z = z,

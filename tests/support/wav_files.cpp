@@ -1,10 +1,8 @@
 #include "support/wav_files.h"
 
 #include <cstdint>
-#include <stdexcept>
 
 #include "res/media.h"
-#include "res/pack.h"
 
 namespace {
 
@@ -41,16 +39,6 @@ std::vector<unsigned char> wav_constant_s16_stereo(int frames, int value) {
     return wav_file(22050, 2, 16, std::vector<int>(static_cast<size_t>(frames) * 2, value));
 }
 
-void wav_archive(const std::string& path, const std::vector<Wav_entry>& entries) {
-    Pack pack;
-    for (const Wav_entry& e : entries) {
-        raw file;
-        file.data = const_cast<unsigned char*>(e.second.data());
-        file.size = static_cast<uint32_t>(e.second.size());
-        if (pack.pushfile(e.first.c_str(), file) != 1) throw std::runtime_error("archive entry refused");
-    }
-    if (!pack.save(path.c_str())) throw std::runtime_error("cannot write " + path);
-}
 
 void wav_close_archive(const char* pak) {
     for (size_t i = 0; i < media.pack_names.size(); ++i) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include <cstddef>
 #include <vector>
 
 // A PCM WAV file. `samples` are interleaved frame by frame: 0 to 255 for 8-bit
@@ -10,11 +9,6 @@ std::vector<unsigned char> wav_file(int rate, int channels, int bits, const std:
 
 // `frames` frames of 16-bit audio at 22050 Hz, every sample equal to `value`.
 std::vector<unsigned char> wav_constant_s16_stereo(int frames, int value);
-
-using Wav_entry = std::pair<std::string, std::vector<unsigned char>>;
-
-// Writes an archive holding the given files with the game's own writer.
-void wav_archive(const std::string& path, const std::vector<Wav_entry>& entries);
 
 // Closes the archive in the global media cache whatever its count, so the
 // next test opens its own copy.

@@ -10,6 +10,7 @@
 #include "res/media.h"
 #include "save/config.h"
 #include "support/temp_folder.h"
+#include "support/test_archive.h"
 #include "support/wav_files.h"
 
 namespace {
@@ -40,12 +41,12 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         std::vector<int> low(50, 160);
-        wav_archive(folder.file("sound.pak"),
+        write_archive(folder.file("sound.pak"),
                     {{"button.wav", wav_constant_s16_stereo(100, 1000)},
                      {"loud.wav", wav_constant_s16_stereo(10, 30000)},
                      {"low.wav", wav_file(11025, 1, 8, low)},
                      {"garbage.wav", {'R', 'I', 'F', 'F', 1, 2, 3}}});
-        wav_archive(folder.file("music.pak"), {{"music.wav", wav_constant_s16_stereo(64, 1280)}});
+        write_archive(folder.file("music.pak"), {{"music.wav", wav_constant_s16_stereo(64, 1280)}});
         old_pwd = media.pwd;
         media.setpwd(folder.prefix());
         conf = new Config();

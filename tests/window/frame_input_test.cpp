@@ -2,6 +2,7 @@
 #include <cmath>
 #include <vector>
 
+#include "support/test_objects.h"
 #include "window/window_scene.h"
 #include "window/x_screen.h"
 
@@ -102,22 +103,12 @@ void takes_escape(void*) {
     if (presskey(SDLK_ESCAPE)) lockkey();
 }
 void looks_for_escape(void*) { seen.push_back(presskey(SDLK_ESCAPE)); }
-
-Object* with_action(action_fun f) {
-    Object* o = new Object();
-    o->event.create_slot();
-    Action a(1, true, 0.0);
-    a.fun = f;
-    o->event.add_action(a);
-    o->event.send(0);
-    return o;
-}
 }  // namespace
 
 TEST_F(FrameInput, ConsumedKeyIsHiddenFromLaterHandlers) {
-    map->addlink(with_action(looks_for_escape));
-    map->addlink(with_action(takes_escape));
-    map->addlink(with_action(looks_for_escape));
+    map->addlink(object_running(looks_for_escape));
+    map->addlink(object_running(takes_escape));
+    map->addlink(object_running(looks_for_escape));
     seen.clear();
     push_key(SDLK_ESCAPE);
     frame();

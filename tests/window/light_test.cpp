@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 
 #include "anim/behaviours.h"
+#include "support/test_objects.h"
 #include "window/window_scene.h"
 
 namespace {
@@ -55,13 +56,7 @@ TEST_F(Lights, LightNumbersOutsideOneToFourAreIgnored) {
 TEST_F(Lights, LightingIsOnForEachChildOfALitObjectOnly) {
     static bool seen_lit = false, seen_unlit_between = true;
     map->addfun(add_light, nullptr);
-    Object* child = new Object();
-    child->event.create_slot();
-    Action a(1, true, 0.0);
-    a.fun = [](void*) { seen_lit = glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT1); };
-    child->event.add_action(a);
-    child->event.send(0);
-    map->addlink(child);
+    map->addlink(object_running([](void*) { seen_lit = glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT1); }));
     frame();
     EXPECT_TRUE(seen_lit);
     seen_unlit_between = !glIsEnabled(GL_LIGHTING) && !glIsEnabled(GL_LIGHT1);

@@ -18,24 +18,16 @@
 #include "res/pack.h"
 #include "scene/draw_blend.h"
 #include "scene/object.h"
-#include "shell/frame_clock.h"
 #include "shell/frame_loop.h"
 #include "shell/scena.h"
+#include "shell/startup.h"
 
 namespace {
 
+// The game's own frame drawing; blended models queued under the cursor are
+// drawn straight away here, where the game would draw them at its next frame.
 void draw_frame() {
-    CURENT_TIME = SDL_GetTicks();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -100.0f);
-    map->draw();
-    draw_blend_models.draw_models();
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -100.0f);
-    cursor->draw();
-    // Blended models queued under the cursor are drawn straight away here,
-    // where the game would draw them at its next frame.
+    draw_scene();
     draw_blend_models.draw_models();
 }
 
@@ -70,11 +62,7 @@ int main(int argc, char** argv) {
     const int language = argc >= 5 ? std::atoi(argv[4]) : 0;
 
     scena = new Scena(0, 0, 0);
-    init_light();
-    map = new Object();
-    cursor = new Object();
-    map->addfun(add_light, nullptr);
-    cursor->addfun(add_light, nullptr);
+    create_roots();
     if (!build_scene(argv[2], language, map, cursor)) {
         std::fprintf(stderr, "preview: no view called %s\n", argv[2]);
         return 2;
