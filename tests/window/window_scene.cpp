@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "scene/draw_blend.h"
-#include "support/dismantle.h"
+#include "support/test_objects.h"
 #include "window/x_screen.h"
 
 void WindowScene::SetUp() {
