@@ -10,7 +10,9 @@ void put(std::vector<unsigned char>& out, uint32_t v, int width) {
     for (int i = 0; i < width; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
 }
 
-void tag(std::vector<unsigned char>& out, const char* four) { out.insert(out.end(), four, four + 4); }
+void tag(std::vector<unsigned char>& out, const char* four) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(four[i]));
+}
 
 }  // namespace
 
@@ -18,6 +20,7 @@ std::vector<unsigned char> wav_file(int rate, int channels, int bits, const std:
     const uint32_t bytes_per_sample = static_cast<uint32_t>(bits / 8);
     const uint32_t data_size = static_cast<uint32_t>(samples.size()) * bytes_per_sample;
     std::vector<unsigned char> out;
+    out.reserve(44 + data_size);
     tag(out, "RIFF");
     put(out, 36 + data_size, 4);
     tag(out, "WAVE");

@@ -115,6 +115,7 @@ BuiltPicture build_picture(int number, bool detailed, const DigitGlyphs& glyphs)
     pic.smallest_circle = 2 * frame::px_to_units(cut.smallest_radius);
     const RegionImage& img = cut.img;
     const std::vector<RegionStats> st = region_stats(img);
+    const std::vector<RegionStats> room = region_stats(carved(img, cut.ink));  // where a number fits
     const Borders borders = trace_borders(img, 0.6);
 
     // Regions, numbered per colour in the cutter's order.
@@ -138,13 +139,13 @@ BuiltPicture build_picture(int number, bool detailed, const DigitGlyphs& glyphs)
             return pic;
         }
         if (reg.colour != 10) {
-            const int i = st[r].pole % img.w, j = st[r].pole / img.w;
+            const int i = room[r].pole % img.w, j = room[r].pole / img.w;
             reg.label_centre = frame::container_of_pixel({i + 0.5, img.h - j - 0.5});
             // As large as the region allows: the digit's box with its halo
-            // must clear the outline inside the inscribed circle.
-            const double room = frame::px_to_units(st[r].radius) - frame::outline_width / 2 - frame::digit_halo;
+            // must clear the outline and the ink inside the inscribed circle.
+            const double space = frame::px_to_units(room[r].radius) - frame::outline_width / 2 - frame::digit_halo;
             const double aspect = glyphs.width(reg.colour);
-            const double height = 2 * room / std::sqrt(1 + aspect * aspect);
+            const double height = 2 * space / std::sqrt(1 + aspect * aspect);
             reg.label_height = std::clamp(height, frame::min_digit, frame::max_digit);
             const std::vector<Ring> digit = placed_digit(glyphs, reg.colour, reg.label_centre, reg.label_height);
             const std::vector<Pt> halo = grown_triangles(digit, frame::digit_halo);
@@ -155,6 +156,12 @@ BuiltPicture build_picture(int number, bool detailed, const DigitGlyphs& glyphs)
         pic.regions.push_back(std::move(reg));
     }
     pic.outline = outline_triangles(borders, frame::outline_width, [](Pt p) { return frame::container_of_pixel(p); });
+    for (std::vector<Ring> line : scene.ink_lines) {
+        for (Ring& ring : line)
+            for (Pt& p : ring) p = {frame::origin_x + p.x * frame::unit, frame::origin_y + p.y * frame::unit};
+        const std::vector<Pt> tris = triangulate(line, FillRule::nonzero);
+        pic.outline.insert(pic.outline.end(), tris.begin(), tris.end());
+    }
 
     // The archive.
     auto add = [&](const std::string& name, std::vector<unsigned char> bytes) {

@@ -20,3 +20,6 @@ struct Grid {
 // no shape lies).
 std::vector<int> rasterise(const Scene& scene);
 inline int colour_of_key(int key) { return key % 16; }
+
+// 1 where the scene's ink lines cover a pixel centre.
+std::vector<uint8_t> rasterise_ink(const Scene& scene);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct CutLimits {
 
 struct CutResult {
     RegionImage img;
+    std::vector<uint8_t> ink;  // 1 where the scene's ink lines lie
     std::string error;  // empty on success
     std::vector<std::string> notes;
     float smallest_radius = 0;  // pixels
@@ -21,5 +23,5 @@ struct CutResult {
 
 // Rasterises the scene, cleans it, cuts colour N into wanted[N] regions and
 // checks every region: one piece, large enough, still one piece under the
-// outline. Regions come out ordered by colour, then top to bottom.
+// outline and the ink lines. Regions come out ordered by colour, then top to bottom.
 CutResult cut_regions(const Scene& scene, const int wanted[11], const CutLimits& limits);

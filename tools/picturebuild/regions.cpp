@@ -20,6 +20,15 @@ RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h) 
     return img;
 }
 
+RegionImage carved(const RegionImage& img, const std::vector<uint8_t>& away) {
+    RegionImage out = img;
+    const int extra = img.count();
+    out.colour.push_back(0);
+    for (size_t p = 0; p < out.label.size() && p < away.size(); ++p)
+        if (away[p]) out.label[p] = extra;
+    return out;
+}
+
 std::vector<RegionStats> region_stats(const RegionImage& img) {
     std::vector<RegionStats> st(img.count());
     const std::vector<float> d = inside_distance(img.label, img.w, img.h);

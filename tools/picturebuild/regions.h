@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ struct RegionStats {
     int pole = -1;     // pixel at the centre of that circle
     int pieces = 0;    // 4-connected pieces
 };
+
+// The regions with the given pixels (ink lines, say) taken out: those get
+// a label of their own, numbered img.count(), of colour 0.
+RegionImage carved(const RegionImage& img, const std::vector<uint8_t>& away);
 
 // One region per 4-connected piece of equal colour.
 RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h);

@@ -8,15 +8,9 @@
 
 #include "distance.h"
 #include "label_ops.h"
+#include "split_detail.h"
 
-namespace {
-
-// The area on its own small raster (its bounding box).
-struct LocalArea {
-    int x0 = 0, y0 = 0, w = 0, h = 0;
-    std::vector<uint8_t> inside;
-    std::vector<float> depth;  // inside distance, pixels
-};
+namespace split_detail {
 
 LocalArea make_local(const std::vector<int>& pixels, int w) {
     LocalArea a;
@@ -38,6 +32,12 @@ LocalArea make_local(const std::vector<int>& pixels, int w) {
         if (!lab[p]) a.depth[p] = 0;
     return a;
 }
+
+}  // namespace split_detail
+
+using namespace split_detail;
+
+namespace {
 
 // A smooth, repeatable wobble in [0, 1] so that cuts wander a little
 // instead of running as ruler lines.
@@ -174,9 +174,10 @@ std::vector<int> recentre(const LocalArea& a, const Grower& g, int parts, const 
     return seeds;
 }
 
-// Smallest inscribed radius over the pieces, and whether every piece stays
-// one piece when its rim of `erode` pixels is taken away; pieces are made
-// 4-connected first.
+}  // namespace
+
+namespace split_detail {
+
 float judge_pieces(const LocalArea& a, std::vector<int>& owner, int parts, const SplitOptions& opt, bool& whole) {
     const float erode = opt.erode;
     std::vector<int> lab(owner.size());
@@ -252,9 +253,11 @@ float judge_pieces(const LocalArea& a, std::vector<int>& owner, int parts, const
     return *std::min_element(radius.begin(), radius.end());
 }
 
-}  // namespace
+}  // namespace split_detail
 
-SplitResult split_area(const std::vector<int>& pixels, int w, int /*h*/, int parts, const SplitOptions& opt) {
+namespace {
+
+SplitResult split_into_cells(const std::vector<int>& pixels, int w, int parts, const SplitOptions& opt) {
     SplitResult best;
     best.piece.assign(pixels.size(), 0);
     if (parts <= 1 || pixels.empty()) {
@@ -302,27 +305,42 @@ SplitResult split_area(const std::vector<int>& pixels, int w, int /*h*/, int par
     return best;
 }
 
-std::string split_colours(RegionImage& img, const int wanted[11], const SplitOptions opts[11]) {
+}  // namespace
+
+SplitResult split_area(const std::vector<int>& pixels, int w, int h, int parts, const SplitOptions& opt) {
+    if (opt.pattern != Pattern::cells && parts > 1 && !pixels.empty()) {
+        SplitResult r = split_patterned(pixels, w, h, parts, opt);
+        if (r.ok) return r;
+        r = split_into_cells(pixels, w, parts, opt);
+        r.fell_back = true;
+        return r;
+    }
+    return split_into_cells(pixels, w, parts, opt);
+}
+
+std::string split_colours(RegionImage& img, const int wanted[11], const SplitOptions opts[11],
+                          std::vector<std::string>* notes, const std::vector<AreaRule>& rules) {
     std::vector<std::vector<int>> pixels(img.count());
     for (size_t p = 0; p < img.label.size(); ++p) pixels[img.label[p]].push_back(static_cast<int>(p));
     const int original = img.count();
+    char msg[240];
+    auto where = [&](int r) {
+        double sx = 0, sy = 0;
+        for (int p : pixels[r]) sx += p % img.w, sy += p / img.w;
+        const double n = static_cast<double>(pixels[r].size());
+        std::snprintf(msg, sizeof msg, " (%.0f, %.0f)", sx / n / img.w * 100, 94 - sy / n / img.h * 94);
+        return std::string(msg);
+    };
     for (int c = 1; c <= 10; ++c) {
         std::vector<int> areas;
         for (int r = 0; r < original; ++r)
             if (img.colour[r] == c) areas.push_back(r);
-        char msg[200];
         const int have = static_cast<int>(areas.size());
         if (have > wanted[c]) {
             std::snprintf(msg, sizeof msg, "colour %d has %d separate areas but must have %d regions; areas at", c,
                           have, wanted[c]);
             std::string out = msg;
-            for (int r : areas) {
-                double sx = 0, sy = 0;
-                for (int p : pixels[r]) sx += p % img.w, sy += p / img.w;
-                const double n = static_cast<double>(pixels[r].size());
-                std::snprintf(msg, sizeof msg, " (%.0f, %.0f)", sx / n / img.w * 100, 94 - sy / n / img.h * 94);
-                out += msg;
-            }
+            for (int r : areas) out += where(r);
             return out;
         }
         if (have == wanted[c]) continue;
@@ -330,14 +348,34 @@ std::string split_colours(RegionImage& img, const int wanted[11], const SplitOpt
             std::snprintf(msg, sizeof msg, "colour %d is missing (%d regions wanted)", c, wanted[c]);
             return msg;
         }
-        // Deal the extra regions out one by one to the area that would
-        // then have the largest pieces, as long as the pieces stay large.
-        const double min_area = 12.0 * opts[c].min_radius * opts[c].min_radius;
+        // Areas with a rule of their own: their pattern, and their count
+        // when the rule fixes one.
+        std::vector<const AreaRule*> rule(have, nullptr);
+        for (const AreaRule& ar : rules)
+            if (ar.colour == c && ar.pixel >= 0 && ar.pixel < static_cast<int>(img.label.size()))
+                for (int k = 0; k < have; ++k)
+                    if (img.label[ar.pixel] == areas[k]) rule[k] = &ar;
         std::vector<int> share(have, 1);
-        for (int extra = wanted[c] - have; extra > 0; --extra) {
+        int dealt = have;
+        for (int k = 0; k < have; ++k)
+            if (rule[k] && rule[k]->pieces > 0) {
+                share[k] = rule[k]->pieces;
+                dealt += share[k] - 1;
+            }
+        if (dealt > wanted[c]) {
+            std::snprintf(msg, sizeof msg, "colour %d: the areas with fixed counts need %d regions, %d wanted", c, dealt,
+                          wanted[c]);
+            return msg;
+        }
+        // Deal the other extra regions out one by one to the area that
+        // would then have the largest pieces, as long as the pieces stay
+        // large.
+        const double min_area = 12.0 * opts[c].min_radius * opts[c].min_radius;
+        for (int extra = wanted[c] - dealt; extra > 0; --extra) {
             int pick = -1;
             double pick_size = 0;
             for (int k = 0; k < have; ++k) {
+                if (rule[k] && rule[k]->pieces > 0) continue;
                 const double size = static_cast<double>(pixels[areas[k]].size()) / (share[k] + 1);
                 if (size >= min_area && size > pick_size) {
                     pick = k;
@@ -350,14 +388,33 @@ std::string split_colours(RegionImage& img, const int wanted[11], const SplitOpt
             }
             ++share[pick];
         }
+        // Bands line up across the separate areas of a colour: one height
+        // for all, from their whole area and count.
+        SplitOptions common = opts[c];
+        if (common.pattern == Pattern::bands && common.band <= 0) {
+            std::vector<const std::vector<int>*> group;
+            int parts = 0;
+            for (int k = 0; k < have; ++k)
+                if (!rule[k]) {
+                    group.push_back(&pixels[areas[k]]);
+                    parts += share[k];
+                }
+            fit_bands(common, group, img.w, parts);
+        }
         for (int k = 0; k < have; ++k) {
             if (share[k] == 1) continue;
             const int r = areas[k];
-            const SplitResult s = split_area(pixels[r], img.w, img.h, share[k], opts[c]);
+            const SplitOptions& opt = rule[k] ? rule[k]->opt : common;
+            const SplitResult s = split_area(pixels[r], img.w, img.h, share[k], opt);
+            if (s.fell_back && notes) {
+                std::snprintf(msg, sizeof msg, "colour %d: the area at%s did not take its pattern and was cut into %d cells",
+                              c, where(r).c_str(), share[k]);
+                notes->push_back(msg);
+            }
             if (!s.ok) {
                 std::snprintf(msg, sizeof msg,
-                              "colour %d: an area of %zu px cannot be cut into %d good regions (best circle %.1f px)",
-                              c, pixels[r].size(), share[k], 2 * s.smallest_radius);
+                              "colour %d: the area at%s (%zu px) cannot be cut into %d good regions (best circle %.1f px)",
+                              c, where(r).c_str(), pixels[r].size(), share[k], 2 * s.smallest_radius);
                 return msg;
             }
             const int base = img.count();

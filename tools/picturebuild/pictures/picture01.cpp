@@ -58,7 +58,7 @@ void butterfly(Scene& s, double x, double y, bool detailed) {
 
 void picture01(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.6;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
     // The sun in the top-left corner.
     s.star(kYellow, 5, 89, 19, 13, 11, 12);
     s.circle(kYellow, 5, 89, 13);

@@ -52,8 +52,8 @@ void weed(Scene& s, int colour, double x, double y0, double height, double sway,
 
 void picture02(Scene& s, bool detailed) {
     s.background(kWater);
-    s.stretch[kWater] = 2.2;
-    s.stretch[kDeep] = 2.2;
+    s.cut(kWater, CutStyle::bands(3, 1.4, 16));
+    s.cut(kDeep, CutStyle::bands(3, 1.4, 16));
     s.fill(kDeep, Path().M(-1, 50).C(20, 56, 40, 44, 60, 50).C(75, 54, 90, 46, 101, 49).L(101, -1).L(-1, -1).ring());
     // Sandy floor.
     s.fill(kSand, Path().M(-1, 19).C(15, 25, 30, 23, 45, 18).C(60, 14, 80, 22, 101, 19).L(101, -1).L(-1, -1).ring());

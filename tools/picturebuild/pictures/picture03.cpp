@@ -38,8 +38,10 @@ void flag(Scene& s, double x, double y) {
 
 void picture03(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.5;
-    s.stretch[kRiver] = 2.5;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kRiver, CutStyle::bands(3, 1.4, 16));
+    s.cut(kHill, CutStyle::bands(3, 0.6, 30));
+    s.cut(kWall, CutStyle::fixed_bands(20.0 / 3, 4, false, 2));  // courses of stone from the ground up
     cloud(s, kCloud, 11, 83, 10.5, detailed);
     cloud(s, kCloud, 86, 78, 11, detailed);
     cloud(s, kCloud, 52, 88, 8, false);

@@ -71,7 +71,7 @@ void balloon(Scene& s, double cx, double cy, double r, const int* colours, int g
 
 void picture04(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.3;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
     s.star(kLime, 88, 84, 10, 7.5, 12);
     s.circle(kLime, 88, 84, 7.5);
     cloud(s, kCloud, 8, 40, 9, false);

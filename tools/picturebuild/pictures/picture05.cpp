@@ -25,7 +25,10 @@ void tulip(Scene& s, double x, double y) {
 
 void picture05(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kGreen, CutStyle::bands(2, 0.6, 30));
+    s.cut(kWall, CutStyle::fixed_bands(44.0 / 3, 22, true, 1));  // boards between the windows and the door
+    s.cut(kLime, CutStyle::bands(3, 0.4, 30));
     s.star(kOrange, 88, 84, 9, 6.5, 10);
     s.circle(kOrange, 88, 84, 6.8);
     cloud(s, kCloud, 14, 80, 11, detailed);

@@ -20,7 +20,12 @@ enum {
 
 void picture06(Scene& s, bool detailed) {
     s.background(kSkin);
-    s.stretch[kSkin] = 1.0;
+    // The wall behind shines in rays around the head; the face stays whole.
+    s.cut(kSkin, detailed ? CutStyle::rays(50, 43, 90) : CutStyle::rays(50, 43, 45));
+    s.whole_at(kSkin, 50, 30);
+    // A hat with stripes from its tip, a shirt with stripes down.
+    s.cut(kHat, CutStyle::rays(52, 90, 270));
+    s.cut(kBlue, CutStyle::bands(6, 0, 30, 0, 90));
     // Shirt with braces.
     s.fill(kBlue, Path().M(10, -1).L(14, 14).C(20, 22, 80, 22, 86, 14).L(90, -1).ring());
     s.fill(kBrown, poly_ring({32, 3, 38, 3, 40, 18, 34, 18}));
@@ -67,7 +72,7 @@ void picture06(Scene& s, bool detailed) {
     for (double x : {41.0, 59.0}) {
         s.ellipse(kEye, x, 48, 5, 6);
         s.circle(kBlue, x + 0.8, 47, 2.6);
-        s.fill(kBrown, Path().M(x - 6, 56).Q(x, 61, x + 6, 56).L(x + 6, 54.6).Q(x, 58.6, x - 6, 54.6).ring());
+        s.ink(Path().M(x - 5.5, 56).Q(x, 61.5, x + 5.5, 56.5).line(), 1.0);  // a raised eyebrow
         s.circle(kCheek, x + (x < 50 ? -7 : 7), 37, 3.8);
     }
     s.circle(kRed, 50, 40, 5);

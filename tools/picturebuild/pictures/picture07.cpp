@@ -21,8 +21,8 @@ enum {
 
 void picture07(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.8;
-    s.stretch[kSea] = 2.6;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kSea, CutStyle::bands(3, 1.4, 16));
     // The setting sun, with its rays in the detailed picture.
     if (detailed) {
         for (int k = 0; k < 13; ++k) {

@@ -22,7 +22,9 @@ enum {
 
 void picture10(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.5;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kGrass, CutStyle::bands(2.5, 0.6, 30));
+    s.cut(kPond, CutStyle::bands(2.5, 0.8, 10));
     cloud(s, kWhite, 20, 82, 10, false);
     cloud(s, kWhite, 76, 84, 9, false);
     cloud(s, kWhite, 50, 76, 6, false);

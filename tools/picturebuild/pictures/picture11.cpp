@@ -21,7 +21,7 @@ enum {
 
 void picture11(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.2;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
     // Stars and a ringed planet.
     const double stars[5][2] = {{12, 84}, {86, 70}, {30, 64}, {70, 88}, {90, 46}};
     for (int k = 0; k < (detailed ? 5 : 3); ++k) s.star(kYellow, stars[k][0], stars[k][1], 4.2, 2.2, 5);

@@ -34,7 +34,7 @@ void acacia(Scene& s, double x, double y, double w, bool detailed) {
 
 void picture12(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.5;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
     s.circle(kMuzzle, 50, 84, 6);
     cloud(s, kCloud, 18, 82, 9, detailed);
     cloud(s, kCloud, 82, 86, 8, false);
@@ -62,15 +62,19 @@ void picture12(Scene& s, bool detailed) {
     s.new_group();
     s.poly(kGold, {60, 36, 70, 38, 76, 72, 68, 72});
     if (detailed) s.new_group();  // the simple picture keeps head and neck together
-    s.ellipse(kGold, 74, 74, 7.5, 5.5, 20);
+    s.ellipse(kGold, 75, 74.5, 9.5, 5.8, -12);
     s.no_group();
-    s.ellipse(kMuzzle, 80, 76.5, 4.2, 3.4, 20);
-    s.ellipse(kMuzzle, 66.5, 77.5, 3.4, 2.3, -30);
-    s.stroke(kHorn, {{72, 78.5}, {69.5, 85}}, 2.0);
-    s.stroke(kHorn, {{76, 79}, {77, 86}}, 2.0);
+    s.ellipse(kMuzzle, 83.5, 72, 4.4, 3.9, -12);
+    s.ellipse(kMuzzle, 66.5, 79.5, 4.6, 2.5, 35);  // the ear
+    s.stroke(kHorn, {{71.5, 78.5}, {69.5, 85}}, 2.0);
+    s.stroke(kHorn, {{75.5, 79}, {76.5, 86}}, 2.0);
     s.circle(kHorn, 69.5, 86, 2.4);
-    s.circle(kHorn, 77, 87, 2.4);
-    s.circle(kEye, 74, 75.5, 2.2);
+    s.circle(kHorn, 76.5, 87, 2.4);
+    // A big eye looking ahead, nostril and smile.
+    s.circle(kEye, 75, 75.8, 3.3);
+    s.ink({{76.8, 75.5}, {76.82, 75.5}}, 1.8);
+    s.ink({{85, 73}, {85.02, 73}}, 0.9);
+    s.ink(Path().M(80.5, 70.2).Q(82.5, 69.4, 84.5, 70.4).line(), 0.4);
     // Spots.
     const double spots[8][3] = {{42, 35, 3.6}, {52, 31, 3.8}, {62, 35, 3.4}, {69, 55, 3}, {48, 38, 2.6}, {58, 28, 2.6}, {70, 46, 2.4}, {72, 64, 2.4}};
     for (int k = 0; k < 4; ++k) s.circle(kSpot, spots[k][0], spots[k][1], spots[k][2]);

@@ -26,8 +26,17 @@ void leaf(Scene& s, double x, double y, double len, double deg) {
 
 void picture14(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
-    s.circle(kYellow, 88, 84, 7);
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    // The wings in veined sections fanning out from the body.
+    s.cut(kPurple, CutStyle::rays(50, 54, 90));
+    s.cut(kPeach, CutStyle::rays(50, 50, 270));
+    s.circle(kYellow, 88, 82, 7);
+    if (detailed) {  // a ring of light round the sun, in two halves
+        s.new_group();
+        s.fill(kYellow, std::vector<Ring>{ellipse_ring(88, 82, 11, 11), ellipse_ring(88, 82, 7, 7)});
+        s.no_group();
+        s.cut_at(kYellow, 88, 92, CutStyle::rays(88, 82, 0));
+    }
     cloud(s, kCloud, 16, 84, 9, detailed);
     cloud(s, kCloud, 60, 88, 6, false);
     cloud(s, kCloud, 88, 60, 6, false);

@@ -31,7 +31,7 @@ void flower(Scene& s, int colour, double x, double y, int leaves) {
 
 void picture16(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
     s.circle(kYellow, 86, 84, 7);
     cloud(s, kCloud, 20, 84, 9, false);
     // Fence across the back.

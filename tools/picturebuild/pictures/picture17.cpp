@@ -21,8 +21,8 @@ enum {
 
 void picture17(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
-    s.stretch[kSnow] = 2.0;
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kSnow, CutStyle::bands(3, 0.6, 30));
     s.circle(kMoon, 84, 80, 8);
     if (detailed) {
         const double stars[15][2] = {{10, 86}, {24, 78}, {38, 88}, {52, 82}, {66, 90}, {14, 66}, {30, 62}, {70, 70},

@@ -30,8 +30,20 @@ void fir(Scene& s, double x, double y, double h, int tiers, bool separate) {
 
 void picture19(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
-    s.circle(kHoney, 86, 84, 7);
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    s.cut(kGreen, CutStyle::bands(3, 0.6, 30));
+    s.cut(kPath, CutStyle::stripes());              // stepping stones along the path
+    s.cut(kPot, CutStyle::bands(3, 0, 30, 0));       // rings round the pot
+    s.cut(kMuzzle, CutStyle::rays(30, 20, 45));      // the belly in four
+    if (detailed) {
+        s.cut_at(kBear, 30, 9, CutStyle::rays(30, 20, 90), 5);   // tufts of fur round the belly
+        s.cut_at(kBear, 30, 51, CutStyle::rays(30, 44, 90), 3);  // the head round its face
+    }
+    // The sun with a ring of light round it.
+    s.circle(kHoney, 86, 81, 6.5);
+    s.new_group();
+    s.fill(kHoney, std::vector<Ring>{ellipse_ring(86, 81, 11, 11), ellipse_ring(86, 81, 6.5, 6.5)});
+    s.no_group();
     ground(s, kGreen, {50, 54, 52, 54, 50});
     // Fir trees along the back.
     const double firs[7][2] = {{6, 40}, {21, 44}, {35, 46}, {65, 46}, {79, 44}, {94, 42}, {50, 44}};
@@ -66,6 +78,7 @@ void picture19(Scene& s, bool detailed) {
     if (detailed) {
         s.circle(kHoney, 60, 30, 2.4);
         s.ellipse(kBear, 42, 26, 5, 3.4, 30);
+        s.ellipse(kBear, 18, 26, 5, 3.4, -30);
         s.rrect(kBark, 84, 30, 99, 35, 2.5);
     }
 }

@@ -33,9 +33,15 @@ void palm(Scene& s, double x, double y, double h, bool separate) {
 
 void picture20(Scene& s, bool detailed) {
     s.background(kSky);
-    s.stretch[kSky] = 1.4;
-    s.circle(kSun, 14, 84, 7);
-    if (detailed) s.fill(kSun, std::vector<Ring>{ellipse_ring(14, 84, 11, 11), ellipse_ring(14, 84, 9, 9)});
+    s.cut(kSky, CutStyle::bands(3.5, 0.8, 32));
+    // The sun with a ring of light, in rays when detailed.
+    s.circle(kSun, 14, 80, 7);
+    s.new_group();
+    s.fill(kSun, std::vector<Ring>{ellipse_ring(14, 80, 11.5, 11.5), ellipse_ring(14, 80, 7, 7)});
+    s.no_group();
+    s.cut_at(kSun, 14, 90, CutStyle::rays(14, 80, 60));
+    s.cut(kGreen, CutStyle::bands(2.5, 0.5, 30));
+    s.cut(kLime, CutStyle::bands(3, 0.6, 30));
     ground(s, kLime, {40, 46, 42, 48, 44});
     ground(s, kGreen, {22, 24, 20, 23, 22});
     palm(s, 10, 30, 34, detailed);
@@ -51,14 +57,29 @@ void picture20(Scene& s, bool detailed) {
         s.ellipse(kPlate, x, y + 1, 4.2, 6.5);
         s.no_group();
     }
+    // Tail, body, legs, neck and head: one piece in the simple picture;
+    // parts of their own, neck and tail in stripes, when detailed.
+    auto part = [&] {
+        if (detailed) s.new_group();
+    };
     s.new_group();
-    s.fill(kDino, Path().M(70, 30).C(80, 28, 92, 22, 98, 14).C(90, 20, 80, 22, 70, 22).ring());
+    s.fill(kDino, Path().M(68, 30).C(80, 28, 92, 22, 98, 14).C(90, 20, 80, 22, 68, 22).ring());
+    part();
     s.ellipse(kDino, 52, 32, 20, 12);
-    s.rect(kDino, 38, 14, 46, 26);
-    s.rect(kDino, 58, 14, 66, 26);
-    s.fill(kDino, Path().M(34, 34).C(30, 44, 28, 56, 30, 62).L(40, 62).C(38, 54, 40, 44, 44, 38).ring());
+    part();
+    s.rect(kDino, 36, 14, 44, 25);
+    part();
+    s.rect(kDino, 56, 14, 64, 25);
+    part();
+    s.fill(kDino, Path().M(34, 34).C(30, 44, 28, 56, 30, 60).L(40, 60).C(38, 54, 40, 44, 44, 38).ring());
+    part();
     s.ellipse(kDino, 32, 64, 9, 6);
     s.no_group();
+    if (detailed) {
+        s.cut_at(kDino, 86, 22, CutStyle::stripes(), 3);
+        s.cut_at(kDino, 36, 50, CutStyle::stripes(), 3);
+        s.cut_at(kDino, 52, 41, CutStyle::rays(52, 30, 90), 2);
+    }
     s.ellipse(kLime, 48, 28, 12, 6, -10);
     for (const double* sp : {(const double[]){60, 38}, (const double[]){66, 31}}) s.circle(kLime, sp[0], sp[1], 2.6);
     s.circle(kEye, 30, 66, 2.4);
