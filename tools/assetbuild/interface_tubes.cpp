@@ -108,17 +108,7 @@ void add_tubes(ArchiveBuilder& pak) {
         label.texture = tex;
         label.material = cutout_material();
         auto corner = [&](double sx, double sy, float s, float t) {
-            const Vec3 p = centre + right * (sx * half) + up * (sy * half);
-            MeshVertex v;
-            v.x = static_cast<float>(p.x);
-            v.y = static_cast<float>(p.y);
-            v.z = static_cast<float>(p.z);
-            v.nx = static_cast<float>(view.x);
-            v.ny = static_cast<float>(view.y);
-            v.nz = static_cast<float>(view.z);
-            v.s = s;
-            v.t = t;
-            return v;
+            return vertex(centre + right * (sx * half) + up * (sy * half), view, s, t);
         };
         const MeshVertex bl = corner(-1, -1, 0, 1), br = corner(1, -1, 1, 1), tr = corner(1, 1, 1, 0), tl = corner(-1, 1, 0, 0);
         label.triangle(bl, br, tr);

@@ -98,6 +98,14 @@ Font::~Font() {
     delete face_;
 }
 
+// The kerning between two glyphs, in 26.6 fixed point; 0 where the face has none.
+static FT_Pos kerning(FT_Face face, FT_UInt prev, FT_UInt gi) {
+    if (!prev || !gi || !FT_HAS_KERNING(face)) return 0;
+    FT_Vector k;
+    FT_Get_Kerning(face, prev, gi, FT_KERNING_UNFITTED, &k);
+    return k.x;
+}
+
 float Font::measure(const std::string& utf8, float px) const {
     if (!face_) return 0;
     FT_Face face = face_->face;
@@ -106,11 +114,7 @@ float Font::measure(const std::string& utf8, float px) const {
     FT_UInt prev = 0;
     for (uint32_t cp : decode_utf8(utf8)) {
         const FT_UInt gi = FT_Get_Char_Index(face, cp);
-        if (prev && gi && FT_HAS_KERNING(face)) {
-            FT_Vector k;
-            FT_Get_Kerning(face, prev, gi, FT_KERNING_UNFITTED, &k);
-            pen += k.x;
-        }
+        pen += kerning(face, prev, gi);
         if (FT_Load_Glyph(face, gi, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) == 0) pen += face->glyph->advance.x;
         prev = gi;
     }
@@ -143,11 +147,7 @@ void Font::render_line(const std::string& utf8, float px, float x, float y, floa
     FT_UInt prev = 0;
     for (uint32_t cp : decode_utf8(utf8)) {
         const FT_UInt gi = FT_Get_Char_Index(face, cp);
-        if (prev && gi && FT_HAS_KERNING(face)) {
-            FT_Vector k;
-            FT_Get_Kerning(face, prev, gi, FT_KERNING_UNFITTED, &k);
-            pen += k.x;
-        }
+        pen += kerning(face, prev, gi);
         prev = gi;
         if (FT_Load_Glyph(face, gi, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) continue;
         FT_GlyphSlot slot = face->glyph;

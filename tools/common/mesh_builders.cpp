@@ -6,6 +6,8 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+}  // namespace
+
 MeshVertex vertex(const Vec3& p, const Vec3& n, double s, double t) {
     MeshVertex v;
     v.x = static_cast<float>(p.x);
@@ -18,8 +20,6 @@ MeshVertex vertex(const Vec3& p, const Vec3& n, double s, double t) {
     v.t = static_cast<float>(t);
     return v;
 }
-
-}  // namespace
 
 Vec3 operator+(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 Vec3 operator-(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }

@@ -31,6 +31,9 @@ struct Mat3 {
 Mat3 rotation_x(double degrees);
 Mat3 rotation_y(double degrees);
 Mat3 rotation_z(double degrees);
+// One vertex of a model record: position, normal and texture coordinate.
+MeshVertex vertex(const Vec3& p, const Vec3& n, double s, double t);
+
 // The rotation the game applies for an object's angles (ax, ay, az): a vertex
 // is turned about z first, then y, then x.
 Mat3 object_rotation(double ax, double ay, double az);
