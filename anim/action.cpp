@@ -2,9 +2,8 @@
 
 Action* Action_curent = nullptr;
 
-// The parameter block is deliberately not cleared here: builders set what
-// their function reads. Setting them to zero would still be harmless, but the
-// record stays a plain value either way.
+// The parameter block, param and fun start at zero: a builder sets what its
+// function reads, and a record started without a function does nothing.
 Action::Action(int id_, bool started_, double duration_)
     : coordin(nullptr), iparam1(0), iparam2(0), iparam3(0), dparam1(0.0), dparam2(0.0),
       dparam3(0.0), param(nullptr), fun(nullptr), id(id_), started(started_),

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "res/media.h"
+#include "res/texturebase.h"
 #include "scene/draw_blend.h"
 
 static uint32_t read_u32(const unsigned char* p) {
@@ -14,7 +15,11 @@ static uint32_t read_u32(const unsigned char* p) {
 
 Model::~Model() {
     draw_blend_models.forget(this);
-    if (generated) return;  // generated textures have no cache yet; nothing was taken
+    if (generated) {
+        // A refused name took nothing, so it gives nothing back.
+        if (texture != 0) texturebase.ungen(texture_source.c_str());
+        return;
+    }
     media.ungetimage(texture_source.c_str(), texture);
 }
 
@@ -32,10 +37,11 @@ bool Model::load(const unsigned char** pos, const unsigned char* end, const char
 
     texture_name = name;
     if (name[0] != '\0' && name[1] == '#') {
-        // A procedural texture; until the generator cache exists it draws untextured.
+        // A procedural texture, computed and shared under its full name; a
+        // name that is no valid recipe draws untextured.
         generated = true;
         texture_source = name;
-        texture = 0;
+        texture = texturebase.gen(name);
     } else {
         texture = static_cast<unsigned>(media.getimage(pak, name));
         texture_source = pak;

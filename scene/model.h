@@ -22,7 +22,7 @@ public:
     std::string texture_source;
     const char* texture_name = nullptr;
     unsigned texture = 0;
-    bool generated = false;
+    bool generated = false;  // the texture is computed (texturebase), not an archive image
     double matrix[16] = {};
 
     Model() = default;

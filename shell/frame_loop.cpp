@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include "res/texturebase.h"
 #include "scene/draw_blend.h"
 #include "scene/object.h"
 #include "shell/frame_clock.h"
@@ -10,26 +11,34 @@
 #include "shell/input.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
+#include "shell/termination.h"
 
 uint32_t CURENT_TIME = 0;
 Object* map = nullptr;
 Object* cursor = nullptr;
 Scena* scena = nullptr;
 
-bool frame_loop_running() { return map && cursor && !map->dead && !cursor->dead; }
+// Both trees are drawn until they are wholly dismantled, so nothing still
+// linked is left to leak when the roots are freed.
+bool frame_loop_running() { return map && cursor && !(map->dead && cursor->dead); }
 
 void draw_scene() {
     CURENT_TIME = SDL_GetTicks();
+    // Computed textures move with the clock; without any, nothing is redrawn.
+    if (!texturebase.empty()) texturebase.regenall();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
     map->draw();
     draw_blend_models.draw_models();
 
-    glFlush();
-    GLfloat pixel[3] = {0.0f, 0.0f, 0.0f};
-    glReadPixels(mouse.x, scena->height - mouse.y, 1, 1, GL_RGB, GL_FLOAT, pixel);
-    mouse_hover_pixel = Color(pixel[0], pixel[1], pixel[2]);
+    // The colour under the pointer; window rows count from the bottom.
+    if (mouse.x >= 0 && mouse.y >= 0 && mouse.x < scena->width && mouse.y < scena->height) {
+        glFlush();
+        GLfloat pixel[3] = {0.0f, 0.0f, 0.0f};
+        glReadPixels(mouse.x, scena->height - 1 - mouse.y, 1, 1, GL_RGB, GL_FLOAT, pixel);
+        mouse_hover_pixel = Color(pixel[0], pixel[1], pixel[2]);
+    }
 
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
@@ -46,6 +55,7 @@ int SDL_main() {
     start_game();
     while (frame_loop_running()) {
         read_input();
+        if (termination_requested()) exit_scene();
         DrawGLScene();
     }
     shutdown_game();

@@ -51,6 +51,10 @@ bool Scena::init() {
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 4);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+    // Swaps wait for the display's refresh where the driver offers it, so the
+    // game does not spin a core drawing frames nobody sees; motion is scaled
+    // by elapsed time either way.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     surface = SDL_SetVideoMode(width, height, 32, flags);
     multisampled = surface != nullptr;
     if (!surface) {

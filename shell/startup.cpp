@@ -4,28 +4,87 @@
 
 #include <fstream>
 
+#include "anim/slot_builder.h"
 #include "audio/sound.h"
+#include "game/brush.h"
+#include "game/game_state.h"
+#include "game/pages.h"
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
-#include "save/settings_file.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/scena.h"
+#include "shell/scene_loader.h"
+#include "shell/termination.h"
+
+Object* MENU_GLOBAL = nullptr;
 
 namespace {
 // Held open from start-up until the game ends, as the settings were read from it.
 std::ifstream settings_in;
+
+// The saved picture in its saved variant replaces the first-start request;
+// a number the catalogue does not know leaves picture 1.
+void schedule_saved_page() {
+    const int page = conf->get_page();
+    if (page == 0) return;
+    for (int i = 0; i < 20; ++i) {
+        if (pages_order[i] != page) continue;
+        nado_meniat_scenu = true;
+        novaia_scena = conf->detailed ? hpages_pointers[i] : pages_pointers[i];
+    }
+}
+
+Object* with_slot(Object* object, std::initializer_list<Action> actions) {
+    start_slot(object, actions);
+    return object;
+}
 }  // namespace
 
 void start_game() {
     media.setpwd(get_resources_path());
-    settings_in.open(get_cfg_path(), std::ios::binary);
-    conf = settings_in ? new Config(settings_in) : new Config();
+    load_settings();
     scena = new Scena(0, 0, 0);
     sound = new Sound();
+    install_termination_handler();
     SDL_WM_SetCaption("pintabo", "pintabo");
+    start_scene();
+}
+
+void load_settings() {
+    settings_in.open(get_cfg_path(), std::ios::binary);
+    conf = settings_in ? new Config(settings_in) : new Config();
+}
+
+void start_scene() {
+    reset_scene_requests();
+    reset_game_state();
     create_roots();
+    if (conf->music_on && sound) sound->play("music.wav", true);
+    schedule_saved_page();
+    build_standing_scene();
+}
+
+void build_standing_scene() {
+    Object* background = new Object();
+    background->chrot(-90.0, 0.0, 0.0);
+    background->add("interface.pak", "fon");
+    map->addlink(background);
+
+    // The interface buttons' builders join this object's first slot.
+    map->addlink(with_slot(new Object(), {}));
+
+    Object* tube_holder = new Object();
+    tube_holder->addfun(add_light, nullptr);
+    map->addlink(with_slot(new Object(), {make_action(scena_loader_f, 0.0, tube_holder)}));
+    map->addlink(tube_holder);
+
+    MENU_GLOBAL = new Object();
+    MENU_GLOBAL->chrot(-90.0, 0.0, 0.0);
+    map->addlink(MENU_GLOBAL);
+
+    cursor->addlink(with_slot(new Object(), {make_action(create_brush_f, -1.0)}));
 }
 
 void create_roots() {
@@ -38,23 +97,32 @@ void create_roots() {
 
 // The settings are replaced atomically: a crash or a full disk during the
 // write leaves the previous file whole. A failure is reported on standard
-// error and the game still quits.
+// error and the game still quits. A second call while the roots are already
+// going (a signal after the quit dialog) writes nothing more.
 void exit_scene() {
-    save_settings_file(*conf, get_cfg_path());
-    map->del();
-    cursor->del();
+    if (map && map->deleted) return;
+    save_progress();
+    if (map) map->del();
+    if (cursor) cursor->del();
 }
 
 void shutdown_game() {
+    free_game();
+    delete scena;
+    scena = nullptr;
+}
+
+// The mixer goes first: its thread reads the options of `conf`.
+void free_game() {
+    delete sound;
+    sound = nullptr;
     delete conf;
     conf = nullptr;
     delete map;
     map = nullptr;
     delete cursor;
     cursor = nullptr;
-    delete sound;
-    sound = nullptr;
-    delete scena;
-    scena = nullptr;
+    MENU_GLOBAL = nullptr;
     settings_in.close();
+    settings_in.clear();
 }

@@ -128,8 +128,10 @@ TEST_F(FrameInput, QuitRequestFromTheWindowSystemDoesNotEndTheLoop) {
     EXPECT_TRUE(frame_loop_running());
 }
 
-TEST_F(FrameInput, LoopEndsOnceARootHasBeenDismantled) {
-    map->addlink(new Object());
+TEST_F(FrameInput, LoopEndsOnceBothRootsHaveBeenDismantled) {
+    Object* branch = new Object();
+    branch->addlink(new Object());
+    map->addlink(branch);
     map->del();
     cursor->del();
     int frames_run = 0;
@@ -138,5 +140,8 @@ TEST_F(FrameInput, LoopEndsOnceARootHasBeenDismantled) {
         ++frames_run;
     }
     EXPECT_FALSE(frame_loop_running());
-    EXPECT_EQ(frames_run, 1);  // the empty cursor root dies in its first deleted draw
+    EXPECT_TRUE(map->dead);
+    EXPECT_TRUE(cursor->dead);
+    EXPECT_TRUE(map->links.empty()) << "nothing left linked to leak";
+    EXPECT_EQ(frames_run, 3);  // one frame per level of the deepest branch
 }

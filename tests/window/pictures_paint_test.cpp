@@ -6,15 +6,14 @@
 #include <cstdio>
 #include <string>
 
-#include "res/pack.h"
+#include "game/page_table.h"
+#include "game/pages.h"
 #include "res/platform.h"
+#include "save/config.h"
 #include "scene/model.h"
 #include "window/window_scene.h"
 
 namespace {
-
-// Picture 1's palette, colour numbers 1 to 9.
-const unsigned kPalette[9] = {0x93C700, 0xDFFF66, 0x23AF01, 0x6F0484, 0x5B00E7, 0x00BDDB, 0xFFD200, 0xFF9000, 0x6DDAF9};
 
 class PicturePaint : public WindowScene {
 protected:
@@ -22,34 +21,32 @@ protected:
     std::vector<Object*> regions;
     std::vector<int> colours;
 
-    // The picture as the page builder lays it out: the sheet, the region
-    // container (which undoes the root's turn) and the overlay.
-    void build(const char* pak, bool with_overlay) {
+    void TearDown() override {
+        WindowScene::TearDown();
+        delete conf;
+        conf = nullptr;
+    }
+
+    // The picture as the game's page builder lays it out, in paint-by-numbers
+    // mode; the overlay dropped when not wanted.
+    void build(int picture, bool detailed, bool with_overlay) {
         media.setpwd(dir);
+        conf = new Config();
+        conf->by_numbers = true;
         map->addfun(add_light, nullptr);
         Object* root = new Object();
         root->chrot(-90, 0, 0);
         map->addlink(root);
-        pickable(root, pak, "block", 0.0);
-        Object* container = new Object();
-        container->chrot(90, 0, 0);
-        container->chposition(-11.716, -51.121, -14.607);
-        root->addlink(container);
-        const Pack names((dir + pak).c_str());
-        for (const std::string& name : names.names) {
-            int colour = 0, element = 0;
-            if (std::sscanf(name.c_str(), "color%del%d", &colour, &element) != 2) continue;
-            Object* region = pickable(container, pak, name.c_str(), 0.0);
-            region->setcolor(0.8, 0.8, 0.8, 1.0);
+        Object_curent = root;
+        build_page(picture, detailed);
+        for (Object* region : root->links.at(1)->links) {
+            region->visible = true;
+            region->animate.actions.clear();  // no fading: colours are set by the test
             regions.push_back(region);
-            colours.push_back(colour);
         }
-        if (with_overlay) {
-            Object* overlay = new Object();
-            overlay->add(pak, "list_nums");
-            overlay->add(pak, "list_kontur");
-            root->addlink(overlay);
-        }
+        const PageFigures& f = page_figures[picture - 1];
+        for (const PageRegion& r : page_regions(detailed ? f.detailed : f.simple)) colours.push_back(r.num + 1);
+        if (!with_overlay) root->links.at(2)->visible = false;
     }
 
     // Where the middle of a region's largest triangle shows on screen,
@@ -79,14 +76,14 @@ protected:
 };
 
 TEST_F(PicturePaint, PaintedRegionsShowThePaletteAndBlankOnesTheSheet) {
-    build("page01.pak", false);
+    build(1, false, false);
     ASSERT_FALSE(regions.empty());
     for (size_t k = 0; k < regions.size(); ++k) {
         if (colours[k] == 10) {
             regions[k]->visible = false;  // fixed regions stay unpainted
             continue;
         }
-        const unsigned rgb = kPalette[colours[k] - 1];
+        const unsigned rgb = page_figures[0].palette[colours[k] - 1];
         regions[k]->setcolor(((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, 1.0);
     }
     frames(3);
@@ -94,7 +91,7 @@ TEST_F(PicturePaint, PaintedRegionsShowThePaletteAndBlankOnesTheSheet) {
         int x = 0, y = 0;
         ASSERT_TRUE(probe(regions[k], x, y));
         const Color got = pixel(x, y);
-        const unsigned rgb = colours[k] == 10 ? 0xFFFFFF : kPalette[colours[k] - 1];
+        const unsigned rgb = colours[k] == 10 ? 0xFFFFFF : page_figures[0].palette[colours[k] - 1];
         SCOPED_TRACE("region " + std::to_string(k) + " of colour " + std::to_string(colours[k]));
         EXPECT_NEAR(got.r, ((rgb >> 16) & 0xFF) / 255.0, 0.03);
         EXPECT_NEAR(got.g, ((rgb >> 8) & 0xFF) / 255.0, 0.03);
@@ -103,7 +100,7 @@ TEST_F(PicturePaint, PaintedRegionsShowThePaletteAndBlankOnesTheSheet) {
 }
 
 TEST_F(PicturePaint, UnpaintedPictureIsWhitePaperWithDarkLines) {
-    build("hpage01.pak", true);
+    build(1, true, true);
     for (Object* r : regions) r->visible = false;
     frames(3);
     int white = 0, tinted = 0;

@@ -14,9 +14,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -46,6 +48,14 @@ int main(int argc, char** argv) {
     if (out_dir.empty() && sheet_path.empty() && views_dir.empty()) {
         std::fprintf(stderr, "usage: picturebuild --out DIR [--only N] [--stamp FILE] [--sheet FILE] [--views DIR] [--threads N]\n");
         return 2;
+    }
+    for (const std::string& dir : {out_dir, views_dir}) {
+        std::error_code error;
+        if (!dir.empty()) std::filesystem::create_directories(dir, error);
+        if (error) {
+            std::fprintf(stderr, "picturebuild: cannot create %s: %s\n", dir.c_str(), error.message().c_str());
+            return 1;
+        }
     }
     const DigitGlyphs glyphs(PINTABO_FONT_REGULAR);
     if (!glyphs.ok()) {

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "common/png_writer.h"
+#include "game/page_table.h"
+#include "game/pages.h"
 #include "res/media.h"
-#include "res/pack.h"
+#include "save/config.h"
 #include "scene/draw_blend.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/scena.h"
-#include "../picture_table.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {
@@ -28,10 +29,30 @@ int main(int argc, char** argv) {
     }
     const std::string dir = std::string(argv[1]) + "/", pak = argv[2];
     const bool blank = argc > 4 && std::string(argv[4]) == "blank";
-    const int number = std::stoi(pak.substr(pak.find("page") + 4, 2));
-    const PictureInfo& info = picture_info(number);
+    const size_t at = pak.find("page");
+    if (at == std::string::npos || pak.size() < at + 6) {
+        std::fprintf(stderr, "picture_shot: %s is not a picture archive\n", pak.c_str());
+        return 2;
+    }
+    const int number = std::atoi(pak.substr(at + 4, 2).c_str());
+    const bool detailed = pak[0] == 'h';
+    if (number < 1 || number > page_count) {
+        std::fprintf(stderr, "picture_shot: no picture %d\n", number);
+        return 2;
+    }
+    const PageFigures& figures = page_figures[number - 1];
 
+    // The game's own page builder lays the picture out, painted from the
+    // palette unless a blank sheet is wanted.
     media.setpwd(dir);
+    conf = new Config();
+    conf->by_numbers = true;
+    conf->detailed = detailed;
+    conf->set_page(number);
+    const std::vector<PageRegion> regions = page_regions(detailed ? figures.detailed : figures.simple);
+    if (!blank)
+        for (const PageRegion& r : regions)
+            if (r.num < figures.tubes) conf->set_color(r.id, palette_color(figures.palette[r.num]), r.num);
     scena = new Scena(0, 0, 0);
     init_light();
     map = new Object();
@@ -39,35 +60,17 @@ int main(int argc, char** argv) {
     Object* root = new Object();
     root->chrot(-90, 0, 0);
     map->addlink(root);
-    Object* sheet = new Object();
-    sheet->add(pak.c_str(), "block");
-    root->addlink(sheet);
-    Object* container = new Object();
-    container->chrot(90, 0, 0);
-    container->chposition(-11.716, -51.121, -14.607);
-    root->addlink(container);
-    const Pack names((dir + pak).c_str());
-    for (const std::string& name : names.names) {
-        if (name.rfind("color", 0) != 0) continue;
-        const int colour = std::stoi(name.substr(5));
-        Object* region = new Object();
-        region->add(pak.c_str(), name.c_str());
-        const unsigned rgb = palette_colour(info, colour);
-        region->setcolor(((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, 1.0);
-        region->visible = !blank && colour != 10;
-        container->addlink(region);
-    }
-    Object* overlay = new Object();
-    overlay->add(pak.c_str(), "list_nums");
-    overlay->add(pak.c_str(), "list_kontur");
+    Object_curent = root;
+    build_page(number, detailed);
+    // Shown at once in their colours rather than faded in.
+    for (size_t i = 0; i < regions.size(); ++i) root->links[1]->links[i]->setcolor(conf->get_color(regions[i].id));
     // With PICTURE_SHOT_RETINT set, the sheet and the overlay get a tint a
     // hair off white: some GL drivers keep the last region's colour in the
     // colour-tracked material when an untinted model sets plain white again.
     if (std::getenv("PICTURE_SHOT_RETINT")) {
-        sheet->setcolor(0.9999, 1, 1, 1);
-        overlay->setcolor(0.9999, 1, 1, 1);
+        root->links[0]->setcolor(0.9999, 1, 1, 1);
+        root->links[2]->setcolor(0.9999, 1, 1, 1);
     }
-    root->addlink(overlay);
 
     std::vector<unsigned char> px(static_cast<size_t>(scena->width) * scena->height * 3);
     for (int frame = 0; frame < 2; ++frame) {
@@ -88,6 +91,7 @@ int main(int argc, char** argv) {
         std::copy(px.begin() + y * row, px.begin() + (y + 1) * row, flipped.begin() + (scena->height - 1 - y) * row);
     const bool ok = write_png(argv[3], flipped.data(), scena->width, scena->height, 3);
     delete map;
+    delete conf;
     delete scena;
     return ok ? 0 : 1;
 }

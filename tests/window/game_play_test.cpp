@@ -1,0 +1,146 @@
+// Paint by numbers through the real game: start-up, tubes, painting, the
+// finishing bubbles and progress kept across a restart.
+#include <cmath>
+
+#include "game/effects.h"
+#include "game/game_state.h"
+#include "game/navigation.h"
+#include "game/page_table.h"
+#include "game/tubes.h"
+#include "res/platform.h"
+#include "save/config.h"
+#include "support/file_bytes.h"
+#include "window/game_scene.h"
+
+namespace {
+
+class GamePlay : public GameScene {
+protected:
+    // The region of the picture on screen named `name`.
+    Object* region(const std::string& name) {
+        const PageFigures& f = page_figures[conf->get_page() - 1];
+        const std::vector<PageRegion> list = page_regions(conf->detailed ? f.detailed : f.simple);
+        const std::vector<Object*> objects = regions();
+        for (size_t i = 0; i < list.size() && i < objects.size(); ++i)
+            if (list[i].name == name) return objects[i];
+        return nullptr;
+    }
+
+    // A point of the object where the screen shows the bare sheet: white,
+    // away from numbers and outlines.
+    std::pair<int, int> white_point(const Object* object) {
+        for (const auto& p : inside(object)) {
+            const Color c = pixel(p.first, p.second);
+            if (c.r > 0.97 && c.g > 0.97 && c.b > 0.97) return p;
+        }
+        return {-1, -1};
+    }
+
+    void pick_tube(int number) {
+        const auto points = inside(tubes().at(static_cast<size_t>(number - 1)));
+        ASSERT_FALSE(points.empty());
+        click_at(points[0].first, points[0].second);
+    }
+
+    static bool near(Color got, Color want) {
+        return std::abs(got.r - want.r) < 0.04 && std::abs(got.g - want.g) < 0.04 && std::abs(got.b - want.b) < 0.04;
+    }
+};
+
+TEST_F(GamePlay, FirstStartShowsPicture1WithNineTubes) {
+    frames(2);
+    EXPECT_EQ(conf->get_page(), 1);
+    EXPECT_EQ(COLORS_NUM, 9);
+    EXPECT_EQ(conf->get_quality(), 45);
+    ASSERT_NE(picture(), nullptr);
+    EXPECT_EQ(picture()->links.size(), 3u) << "sheet, regions, overlay";
+    EXPECT_EQ(regions().size(), 46u);
+    ASSERT_EQ(tubes().size(), 9u);
+    for (Object* tube : tubes()) EXPECT_FALSE(tube->models.empty());
+    EXPECT_TRUE(brush_clean);
+}
+
+TEST_F(GamePlay, TubeLoadsTheBrushAndTheRightRegionTakesItsColour) {
+    run_for(800);  // the tubes have grown in
+    pick_tube(3);
+    EXPECT_EQ(color_selected, 2);
+    EXPECT_FALSE(brush_clean);
+    EXPECT_TRUE(color.eq(palette_color(page_figures[0].palette[2])));
+
+    Object* target = region("color3el1");
+    ASSERT_NE(target, nullptr);
+    const auto [x, y] = white_point(target);
+    ASSERT_GE(x, 0) << "no bare point found in the region";
+    click_at(x, y);
+    EXPECT_TRUE(conf->get_color_state(31));
+    push_motion(2, 2);  // the brush out of the way
+    run_for(3000);
+    EXPECT_TRUE(near(pixel(x, y), palette_color(page_figures[0].palette[2])))
+        << pixel(x, y).r << " " << pixel(x, y).g << " " << pixel(x, y).b;
+}
+
+TEST_F(GamePlay, WrongClickMakesTheRightTubePulse) {
+    run_for(800);
+    pick_tube(3);
+    Object* wrong = region("color5el1");
+    ASSERT_NE(wrong, nullptr);
+    const auto [x, y] = white_point(wrong);
+    ASSERT_GE(x, 0);
+    click_at(x, y);
+    EXPECT_FALSE(conf->get_color_state(51));
+    frame();
+    EXPECT_EQ(colors_hint, 0) << "tube 5 took the hint";
+    bool pulsing = false;
+    for (const Action& a : tubes().at(4)->animate.actions) pulsing |= a.fun == colors_hint_scale_f;
+    EXPECT_TRUE(pulsing);
+}
+
+TEST_F(GamePlay, PaintingEveryRegionOfPicture13FiresTheCompletionChain) {
+    goto_page(13);
+    run_for(800);
+    ASSERT_EQ(conf->get_page(), 13);
+    const std::vector<PageRegion> list = page_regions(page_figures[12].simple);
+    const std::vector<Object*> objects = regions();
+    ASSERT_EQ(objects.size(), list.size());
+    int painted = 0;
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].num == 9) continue;
+        // The brush as a click on the region's tube loads it.
+        brush_clean = false;
+        color_selected = list[i].num;
+        color = conf->get_custom_color(list[i].num);
+        const auto points = inside(objects[i]);
+        ASSERT_FALSE(points.empty());
+        click_at(points[0].first, points[0].second);
+        painted += conf->get_color_state(list[i].id);
+    }
+    EXPECT_EQ(painted, 21);
+    EXPECT_TRUE(conf->is_finish());
+    frames(2);
+    EXPECT_GT(picture()->links.size(), 3u + 50u) << "the first burst is out";
+    run_for(3000);
+    EXPECT_EQ(effect_quality, 0) << "all twelve bursts launched";
+}
+
+TEST_F(GamePlay, ProgressWrittenAtQuitIsShownAtTheNextStart) {
+    run_for(800);
+    pick_tube(1);
+    Object* target = region("color1el1");
+    const auto [x, y] = white_point(target);
+    ASSERT_GE(x, 0);
+    click_at(x, y);
+    ASSERT_TRUE(conf->get_color_state(11));
+    quit();
+    EXPECT_FALSE(read_bytes(get_cfg_path()).empty());
+
+    start();
+    frames(2);
+    EXPECT_EQ(conf->get_page(), 1);
+    EXPECT_TRUE(conf->get_color_state(11));
+    Object* again = region("color1el1");
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->visible);
+    EXPECT_FALSE(region("color1el2")->visible);
+}
+
+}  // namespace

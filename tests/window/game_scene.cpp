@@ -1,0 +1,99 @@
+#include "window/game_scene.h"
+
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "audio/sound.h"
+#include "res/platform.h"
+#include "scene/draw_blend.h"
+#include "scene/model.h"
+#include "shell/scene_loader.h"
+#include "shell/startup.h"
+
+void GameScene::SetUp() {
+    setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    media.setpwd(get_boundle_path() + "/../data/");
+    mouse = MouseState();
+    hits_layer1 = hits_layer2 = false;
+    SDL_Event drained;
+    while (SDL_PollEvent(&drained)) {
+    }
+    start();
+}
+
+void GameScene::TearDown() {
+    if (map) quit();
+    media.setpwd("0");
+}
+
+void GameScene::start() {
+    load_settings();
+    sound = new Sound();
+    start_scene();
+}
+
+void GameScene::quit() {
+    exit_scene();
+    for (int guard = 0; frame_loop_running() && guard < 500; ++guard) frame();
+    draw_blend_models.models.clear();
+    free_game();
+    hits.hit = nullptr;
+}
+
+void GameScene::run_for(unsigned ms) {
+    const Uint32 until = SDL_GetTicks() + ms;
+    while (SDL_GetTicks() < until) frame();
+}
+
+void GameScene::click_at(int x, int y) {
+    push_motion(x, y);
+    frames(2);
+    push_button(true, SDL_BUTTON_LEFT);
+    push_button(false, SDL_BUTTON_LEFT);
+    frame();
+}
+
+std::vector<std::pair<int, int>> GameScene::inside(const Object* object) {
+    std::vector<std::pair<int, int>> points;
+    if (object->models.empty()) return points;
+    const Model* m = object->models[0];
+    const float* v = reinterpret_cast<const float*>(m->vertices);
+    std::vector<std::pair<double, int>> order;
+    for (int t = 0; t < m->triangle_count; ++t) {
+        const float* p = v + 9 * t;
+        order.push_back({-std::abs((p[3] - p[0]) * (p[7] - p[1]) - (p[4] - p[1]) * (p[6] - p[0])), t});
+    }
+    std::sort(order.begin(), order.end());
+    double proj[16];
+    GLint view[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, proj);
+    glGetIntegerv(GL_VIEWPORT, view);
+    for (const auto& [area, t] : order) {
+        const float* p = v + 9 * t;
+        double wx, wy, wz;
+        if (!gluProject((p[0] + p[3] + p[6]) / 3, (p[1] + p[4] + p[7]) / 3, (p[2] + p[5] + p[8]) / 3, m->matrix, proj,
+                        view, &wx, &wy, &wz))
+            continue;
+        points.push_back({static_cast<int>(wx), view[3] - 1 - static_cast<int>(wy)});
+    }
+    return points;
+}
+
+Object* GameScene::picture() { return old_scena; }
+
+std::vector<Object*> GameScene::regions() {
+    if (!old_scena || old_scena->links.size() < 2) return {};
+    return old_scena->links[1]->links;
+}
+
+std::vector<Object*> GameScene::tubes() {
+    std::vector<Object*> list;
+    if (!old_colors) return list;
+    for (Object* holder : old_colors->links)
+        if (!holder->links.empty()) list.push_back(holder->links.back());
+    return list;
+}

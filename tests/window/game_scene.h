@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/window_scene.h"
+
+// The real game in the shared window: the start-up sequence with the built
+// archives, the settings file in a temporary XDG_CONFIG_HOME, and the quit
+// that writes it. Tests drive it with pushed SDL events, frame by frame.
+class GameScene : public WindowScene {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void start();
+    // exit_scene, then frames until both roots are dismantled, then the singletons go.
+    void quit();
+
+    // Frames until at least `ms` milliseconds have passed.
+    void run_for(unsigned ms);
+
+    // Moves the pointer to (x, y), lets the pick catch up, clicks there.
+    void click_at(int x, int y);
+
+    // Screen points inside an object's first model, largest triangles first,
+    // counted from the top left; from the matrix its last draw used.
+    static std::vector<std::pair<int, int>> inside(const Object* object);
+
+    static Object* picture() ;             // the picture root on screen
+    static std::vector<Object*> regions(); // its regions, in build order
+    static std::vector<Object*> tubes();   // the tube objects, tube 1 first
+};
