@@ -96,6 +96,10 @@ void Sound::play(const char* name, bool music) {
     // when music is off.
     if (!sound_on && !(music && music_on)) return;
     if (failed) return;
+    // One music at a time: a second start would play the tune twice over.
+    if (music)
+        for (const Channel& c : sounds)
+            if (c.music) return;
     int channel = -1;
     for (int i = 0; i < channel_count && channel < 0; ++i)
         if (is_free(sounds[i])) channel = i;

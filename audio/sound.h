@@ -42,7 +42,8 @@ public:
 
     // Starts `name` on a free channel: from "music.pak", looping, when
     // `music`, else from "sound.pak". Silently dropped when all channels are
-    // busy or the options forbid it.
+    // busy, when music is asked for while music plays, or when the options
+    // forbid it.
     void play(const char* name, bool music);
 
 private:

@@ -18,9 +18,4 @@ void Config::set_default(bool keep_options) {
     page_index = -1;
 }
 
-// A language number from a damaged file must not index past the table; the
-// stored value itself is left as it was.
-const char* Config::langpak() const {
-    if (language < 0 || language > 4) return packnames[0];
-    return packnames[language];
-}
+const char* Config::langpak() const { return packnames[language_index()]; }

@@ -72,6 +72,10 @@ public:
 
     const char* langpak() const;
     int get_language() const { return language; }
+    // The language as an index into the five language tables: a number
+    // outside 0 to 4 (a damaged or future file) counts as English; the
+    // stored value is kept as it is.
+    int language_index() const { return language >= 0 && language <= 4 ? language : 0; }
     void set_language(int l) { language = l; }
     int get_quality() const { return quality; }
     void set_quality(int q) { quality = q; }

@@ -172,4 +172,8 @@ TEST(ConfigState, DefaultsKeepProgressAndLanguagesNameTheirArchives) {
     EXPECT_STREQ(c.langpak(), "langfr.pak");
     c.set_language(9);  // only a damaged file can hold this
     EXPECT_STREQ(c.langpak(), "langen.pak");
+    EXPECT_EQ(c.language_index(), 0);
+    EXPECT_EQ(c.get_language(), 9) << "the stored value is kept";
+    c.set_language(-1);
+    EXPECT_EQ(c.language_index(), 0);
 }

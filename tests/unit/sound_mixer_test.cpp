@@ -194,6 +194,7 @@ TEST_F(SoundTest, TheMusicActionRestartsMusicOnlyWhenItIsSwitchedBackOn) {
     conf->music_on = true;
     play_music_f(nullptr);
     play_music_f(nullptr);
+    sound->play("music.wav", true);  // already playing: not started twice
     Action_curent = nullptr;
     EXPECT_EQ(a.iparam1, 1);
     EXPECT_EQ(busy_channels(), 1);

@@ -9,6 +9,7 @@
 #include "game/tubes.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "shell/scene_loader.h"
 #include "support/file_bytes.h"
 #include "window/game_scene.h"
 
@@ -120,6 +121,27 @@ TEST_F(GamePlay, PaintingEveryRegionOfPicture13FiresTheCompletionChain) {
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the first burst is out";
     run_for(3000);
     EXPECT_EQ(effect_quality, 0) << "all twelve bursts launched";
+}
+
+TEST_F(GamePlay, FreeColouringKeepsBrushAndTubesAcrossPicturesAndSavesOnEachChange) {
+    conf->by_numbers = false;
+    nado_meniat_scenu = true;  // the first picture, now in free colouring
+    run_for(800);
+    const std::vector<Object*> before = tubes();
+    ASSERT_EQ(before.size(), 18u);
+    pick_tube(5);
+    EXPECT_EQ(color_selected, 4);
+    EXPECT_TRUE(read_bytes(get_cfg_path()).empty());
+
+    next_page();
+    frames(2);
+    EXPECT_FALSE(read_bytes(get_cfg_path()).empty()) << "leaving a picture saves";
+    EXPECT_EQ(conf->get_page(), 2);
+    EXPECT_EQ(tubes(), before) << "the same tube objects";
+    EXPECT_FALSE(brush_clean);
+    EXPECT_TRUE(color.eq(free_palette_color(4)));
+    EXPECT_EQ(picture()->links.at(2)->added_paks, (std::vector<std::string>{"interface.pak", "page02.pak"}))
+        << "outlines over the number-less overlay";
 }
 
 TEST_F(GamePlay, ProgressWrittenAtQuitIsShownAtTheNextStart) {
