@@ -134,9 +134,14 @@ static std::string find_in_path(const char* program) {
     return {};
 }
 
+bool is_web_address(const std::string& url) {
+    return url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0;
+}
+
 // A double fork: the intermediate child exits at once and is reaped here, so
 // the opener is adopted by init and never lingers as a zombie of the game.
 void visit_site(std::string url) {
+    if (!is_web_address(url)) return;
     const std::string opener = find_in_path("xdg-open");
     if (opener.empty()) return;
     char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};

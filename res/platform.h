@@ -22,6 +22,11 @@ std::string get_resources_path();
 // to ~/.config). Neither creates nor checks the file or its folder.
 std::string get_cfg_path();
 
+// True for an address the browser may be handed: one starting with
+// "http://" or "https://". Anything else (a file, a command-line option for
+// the opener, another scheme) is never passed on.
+bool is_web_address(const std::string& url);
+
 // Opens a web address in the user's browser with xdg-open, detached; returns
-// at once and reports nothing.
+// at once and reports nothing. Refuses anything that is_web_address refuses.
 void visit_site(std::string url);

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   libfreetype-dev fonts-dejavu-core libpng-dev libpolyclipping-dev
   clang libclang-rt-14-dev
+  desktop-file-utils appstream
 )
 
 missing=()

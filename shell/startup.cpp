@@ -14,9 +14,12 @@
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
+#include "shell/hits.h"
 #include "shell/scena.h"
 #include "shell/scene_loader.h"
 #include "shell/termination.h"
+#include "ui/interface_buttons.h"
+#include "ui/menu.h"
 
 Object* MENU_GLOBAL = nullptr;
 
@@ -60,6 +63,7 @@ void load_settings() {
 void start_scene() {
     reset_scene_requests();
     reset_game_state();
+    reset_interface_state();
     create_roots();
     if (conf->music_on && sound) sound->play("music.wav", true);
     schedule_saved_page();
@@ -72,8 +76,9 @@ void build_standing_scene() {
     background->add("interface.pak", "fon");
     map->addlink(background);
 
-    // The interface buttons' builders join this object's first slot.
-    map->addlink(with_slot(new Object(), {}));
+    map->addlink(with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
+                                          make_action(create_reset_button_f), make_action(create_colors_button_f),
+                                          make_action(create_buttons_f, -1.0)}));
 
     Object* tube_holder = new Object();
     tube_holder->addfun(add_light, nullptr);
@@ -83,6 +88,13 @@ void build_standing_scene() {
     MENU_GLOBAL = new Object();
     MENU_GLOBAL->chrot(-90.0, 0.0, 0.0);
     map->addlink(MENU_GLOBAL);
+
+    // The layer is taken at once: nothing on the base screen answers a click
+    // before the help screen has been built over it.
+    if (conf->help_on_start) {
+        hits_layer1 = true;
+        create_default_menu_m(create_help_screen_f, 0);
+    }
 
     cursor->addlink(with_slot(new Object(), {make_action(create_brush_f, -1.0)}));
 }

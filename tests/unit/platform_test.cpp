@@ -106,3 +106,35 @@ TEST(Platform, VisitSiteWithoutAnOpenerIsSilent) {
     errno = 0;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
 }
+
+TEST(Platform, OnlyWebAddressesAreHandedToTheBrowser) {
+    EXPECT_TRUE(is_web_address("https://example.test/"));
+    EXPECT_TRUE(is_web_address("http://example.test/?a=1"));
+    for (const char* refused : {"", "file:///etc/passwd", "-h", "--help https://example.test/", " https://example.test/",
+                                "HTTPS://example.test/", "https:/example.test", "ftp://example.test/", "javascript:alert(1)",
+                                "/usr/bin/xterm"})
+        EXPECT_FALSE(is_web_address(refused)) << refused;
+}
+
+TEST(Platform, VisitSiteStartsNothingForOtherAddresses) {
+    TempFolder f;
+    const std::string log = f.file("opened.txt");
+    {
+        // Each run of the opener adds its address to the log as a line.
+        std::ofstream script(f.file("xdg-open"));
+        script << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << log << "'\n";
+    }
+    ASSERT_EQ(chmod(f.file("xdg-open").c_str(), 0755), 0);
+    EnvVar path("PATH", f.path().c_str());
+
+    for (const char* refused : {"file:///etc/passwd", "-h", "javascript:alert(1)"}) visit_site(refused);
+    // The refused ones would have been started before this one.
+    visit_site("https://example.test/");
+    std::string got;
+    for (int i = 0; i < 200 && got.find('\n') == std::string::npos; ++i) {
+        std::ifstream in(log);
+        std::getline(in, got, '\0');
+        if (got.find('\n') == std::string::npos) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    EXPECT_EQ(got, "https://example.test/\n");
+}

@@ -119,8 +119,7 @@ TEST_F(GamePlay, PaintingEveryRegionOfPicture13FiresTheCompletionChain) {
     EXPECT_TRUE(conf->is_finish());
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the first burst is out";
-    run_for(3000);
-    EXPECT_EQ(effect_quality, 0) << "all twelve bursts launched";
+    EXPECT_TRUE(run_until([] { return effect_quality == 0; })) << "all twelve bursts launched";
 }
 
 TEST_F(GamePlay, FreeColouringKeepsBrushAndTubesAcrossPicturesAndSavesOnEachChange) {

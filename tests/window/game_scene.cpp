@@ -8,6 +8,7 @@
 
 #include "audio/sound.h"
 #include "res/platform.h"
+#include "save/config.h"
 #include "scene/draw_blend.h"
 #include "scene/model.h"
 #include "shell/scene_loader.h"
@@ -32,6 +33,7 @@ void GameScene::TearDown() {
 
 void GameScene::start() {
     load_settings();
+    if (!help_at_start) conf->help_on_start = false;
     sound = new Sound();
     start_scene();
 }

@@ -10,6 +10,9 @@
 // that writes it. Tests drive it with pushed SDL events, frame by frame.
 class GameScene : public WindowScene {
 protected:
+    // The help screen opens at a first start; most tests play without it.
+    bool help_at_start = false;
+
     void SetUp() override;
     void TearDown() override;
 
@@ -19,6 +22,13 @@ protected:
 
     // Frames until at least `ms` milliseconds have passed.
     void run_for(unsigned ms);
+    // Frames until `done()` holds, for at most `ms` milliseconds; whether it held.
+    template <typename Done>
+    bool run_until(Done done, unsigned ms = 10000) {
+        const Uint32 until = SDL_GetTicks() + ms;
+        while (!done() && SDL_GetTicks() < until) frame();
+        return done();
+    }
 
     // Moves the pointer to (x, y), lets the pick catch up, clicks there.
     void click_at(int x, int y);
