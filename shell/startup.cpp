@@ -18,6 +18,7 @@
 #include "shell/scena.h"
 #include "shell/scene_loader.h"
 #include "shell/termination.h"
+#include "ui/help_screen.h"
 #include "ui/interface_buttons.h"
 #include "ui/menu.h"
 

@@ -46,11 +46,13 @@ void create_change_colors_f(void*) {
     add_slot(palette, {make_action(unmerge_transparency_f)});
     panel->addlink(palette);
 
-    const event_and_command close = create_default_button_m(
-        panel, "button_close", 4.296, -0.2, 2.994, when_mouse_select_button_cancel_send2_f, container, 1, false, 0, 0, 0, 1.1);
+    const event_and_command close =
+        create_default_button_m(panel, "button_close", 4.296, -0.2, 2.994, when_mouse_select_button_cancel_send2_f,
+                                container, 1, false, 0, 0, 0, 1.1);
 
-    add_close_slot(container, {{&panel->event, 1}, {&current->event, 1}, {&hover->event, 1}, {&palette->event, 1},
-                               backdrop, close});
+    add_close_slot(
+        container,
+        {{&panel->event, 1}, {&current->event, 1}, {&hover->event, 1}, {&palette->event, 1}, backdrop, close});
     Action restore = make_action(load_old_colors_f, -1.0);
     restore.dparam1 = old.r;
     restore.dparam2 = old.g;

@@ -77,8 +77,9 @@ void create_help_screen_f(void*) {
                                                when_mouse_select_help_screen_button_f, panel, 1, true, m, 0, 0, 1.05);
     }
     Object* picture = explanation(picture_holder);
-    const event_and_command ok = create_default_button_m(panel, "button_ok", 0.136, widget_y, -3.212,
-                                                         when_mouse_select_button_cancel_f, container, 1, true, 0, 0, 0, 1.1);
+    const event_and_command ok =
+        create_default_button_m(panel, "button_ok", 0.136, widget_y, -3.212, when_mouse_select_button_cancel_f,
+                                container, 1, true, 0, 0, 0, 1.1);
     const event_and_command start_box = create_default_checkbox_m(panel, -3.428, widget_y, -4.17, &conf->help_on_start);
 
     add_close_slot(container, {{&copies[0]->event, 1},

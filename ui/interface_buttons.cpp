@@ -1,6 +1,5 @@
 #include "ui/interface_buttons.h"
 
-#include "anim/behaviours.h"
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
 #include "game/navigation.h"
@@ -12,6 +11,9 @@
 #include "shell/startup.h"
 #include "ui/buttons.h"
 #include "ui/confirmations.h"
+#include "ui/custom_colors.h"
+#include "ui/help_screen.h"
+#include "ui/main_menu.h"
 #include "ui/menu.h"
 
 bool show_colors_button = false;
@@ -164,7 +166,8 @@ void when_mouse_select_right_button_f(void*) {
 }
 
 // The main menu's container is made here with its backdrop; its close slot
-// fades the backdrop and deletes the container half a second later.
+// fades the backdrop and deletes the container half a second later, the way
+// every menu goes, so the panel's hold on menu clicks is released with it.
 void when_mouse_select_menu_button_f(void*) {
     if (!permanent_fires(0)) return;
     play_button_sound();
@@ -172,10 +175,6 @@ void when_mouse_select_menu_button_f(void*) {
     Object* container = new Object();
     const event_and_command backdrop = create_transparent_background_m(container);
     start_slot(container, {make_action(create_menu_first_f, -1.0)});
-    Action die = make_action(die_after_msec);
-    die.dparam1 = 500.0;
-    container->event.create_slot();
-    container->event.add_event_and_command(backdrop);
-    container->event.add_action(die);
+    add_close_slot(container, {backdrop});
     MENU_GLOBAL->addlink(container);
 }

@@ -32,9 +32,3 @@ void when_mouse_select_help_button_f(void* param);
 void when_mouse_select_menu_button_f(void* param);
 void when_mouse_select_left_button_f(void* param);
 void when_mouse_select_right_button_f(void* param);
-
-// The main menu's build function (runs in the container the menu button makes).
-void create_menu_first_f(void* param);
-// The help screen's and the custom colour dialog's build functions.
-void create_help_screen_f(void* param);
-void create_change_colors_f(void* param);

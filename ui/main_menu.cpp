@@ -21,9 +21,7 @@ constexpr double widget_y = -0.2;
 constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
 
 // A click on the hovered button of a first-level menu with no dialog over it.
-bool first_level_click() {
-    return !menu_block && hits.is_hit() && hits_layer1 && !hits_layer2 && mouse.left_click;
-}
+bool first_level_click() { return !menu_block && hits.is_hit() && hits_layer1 && !hits_layer2 && mouse.left_click; }
 
 Action watching(action_fun fun, bool value) {
     Action a = make_action(fun);
@@ -99,12 +97,14 @@ void when_mouse_select_lang_button_f(void* panel) {
 void when_mouse_select_about_button_f(void*) {
     if (!first_level_click()) return;
     play_button_sound();
+    hits_layer2 = true;  // taken at once: no second dialog from the same frame
     create_default_menu_m(create_menu_about_f, 0);
 }
 
 void when_mouse_select_clearall_button_f(void*) {
     if (!first_level_click()) return;
     play_button_sound();
+    hits_layer2 = true;  // taken at once: no second dialog from the same frame
     create_default_menu_m(create_menu_clearall_f, 0);
 }
 
@@ -112,10 +112,13 @@ void create_menu_about_f(void*) {
     Object* container = Object_curent;
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "about", 0.0, -82.5, 0.0);
-    const event_and_command close = create_default_button_m(
-        panel, "button_close", 0.255, widget_y, -2.305, when_mouse_select_button_cancel_layer1_f, container, 2, true, 0, 0, 0, 1.1);
-    const event_and_command facebook = create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2);
-    const event_and_command twitter = create_default_url_button_m(panel, "button_twitter", 2.45, widget_y, -0.25, 2, 1, 1.05, 2);
+    const event_and_command close =
+        create_default_button_m(panel, "button_close", 0.255, widget_y, -2.305,
+                                when_mouse_select_button_cancel_layer1_f, container, 2, true, 0, 0, 0, 1.1);
+    const event_and_command facebook =
+        create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2);
+    const event_and_command twitter =
+        create_default_url_button_m(panel, "button_twitter", 2.45, widget_y, -0.25, 2, 1, 1.05, 2);
     add_close_slot(container, {{&panel->event, 1}, close, facebook, twitter});
 }
 
@@ -123,10 +126,12 @@ void create_menu_clearall_f(void*) {
     Object* container = Object_curent;
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "menu_clearall", 0.0, -82.5, 0.0);
-    const event_and_command ok = create_default_button_m(panel, "button_ok", -1.323, -0.171, -1.633,
-                                                         when_mouse_select_button_clearall_f, container, 2, true, 0, 0, 0, 1.1);
-    const event_and_command cancel = create_default_button_m(
-        panel, "button_cancel", 1.696, -0.171, -1.633, when_mouse_select_button_cancel_layer1_f, container, 2, true, 0, 0, 0, 1.1);
+    const event_and_command ok =
+        create_default_button_m(panel, "button_ok", -1.323, -0.171, -1.633, when_mouse_select_button_clearall_f,
+                                container, 2, true, 0, 0, 0, 1.1);
+    const event_and_command cancel =
+        create_default_button_m(panel, "button_cancel", 1.696, -0.171, -1.633, when_mouse_select_button_cancel_layer1_f,
+                                container, 2, true, 0, 0, 0, 1.1);
     add_close_slot(container, {{&panel->event, 1}, ok, cancel});
 }
 

@@ -137,34 +137,30 @@ void unmerge_scale_f(void*) {
     }
 }
 
-void unmerge_transparency_f(void*) {
+namespace {
+// Half a second of alpha along `at(t)`, then `end` and the action is done.
+template <typename Curve>
+void fade_for_500(Curve at, double end) {
     const double t = t_now();
     if (t <= 500.0) {
-        fade_down_to(Object_curent, 1.0 - t / 500.0);
+        at(t);
     } else {
-        Object_curent->setalfa(0.0);
+        Object_curent->setalfa(end);
         Action_curent->set_rip();
     }
+}
+}  // namespace
+
+void unmerge_transparency_f(void*) {
+    fade_for_500([](double t) { fade_down_to(Object_curent, 1.0 - t / 500.0); }, 0.0);
 }
 
 void plavnoe_narostanie_fona_f(void*) {
-    const double t = t_now();
-    if (t <= 500.0) {
-        Object_curent->setalfa(t / 500.0);
-    } else {
-        Object_curent->setalfa(1.0);
-        Action_curent->set_rip();
-    }
+    fade_for_500([](double t) { Object_curent->setalfa(t / 500.0); }, 1.0);
 }
 
 void plavnoe_zatuhanie_fona_f(void*) {
-    const double t = t_now();
-    if (t <= 500.0) {
-        Object_curent->setalfa(1.0 - t / 500.0);
-    } else {
-        Object_curent->setalfa(0.0);
-        Action_curent->set_rip();
-    }
+    fade_for_500([](double t) { Object_curent->setalfa(1.0 - t / 500.0); }, 0.0);
 }
 
 void default_menu_destroy(void*) {

@@ -23,8 +23,8 @@ const char* const link_paths[3] = {"", "/facebook", "/twitter"};
 std::string web_address(int link, int language) {
     if (link < 0 || link > 2) link = 0;
     if (language < 0 || language > 4) language = 0;
-    return std::string(site_address) + link_paths[link] + "/?utm_source=" + "pintabo" + "&utm_medium=" + "mac" +
-           "-ad" + "&utm_term=" + "main" + "&utm_content=" + "1.0.1" + "&utm_campaign=" + languages[language];
+    return std::string(site_address) + link_paths[link] + "/?utm_source=" + "pintabo" + "&utm_medium=" + "mac" + "-ad" +
+           "&utm_term=" + "main" + "&utm_content=" + "1.0.1" + "&utm_campaign=" + languages[language];
 }
 
 // iparam1 is the link, iparam3 the layer of the menu the button stands in

@@ -16,7 +16,8 @@ TEST(WebLinks, EachLinkInEachLanguage) {
     const char* const codes[5] = {"en", "de", "es", "ru", "fr"};
     for (int link = 0; link < 3; ++link)
         for (int language = 0; language < 5; ++language)
-            EXPECT_EQ(web_address(link, language), site_address + std::string(paths[link]) + query_start + codes[language])
+            EXPECT_EQ(web_address(link, language),
+                      site_address + std::string(paths[link]) + query_start + codes[language])
                 << "link " << link << ", language " << language;
 }
 

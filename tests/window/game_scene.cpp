@@ -13,6 +13,7 @@
 #include "scene/model.h"
 #include "shell/scene_loader.h"
 #include "shell/startup.h"
+#include "ui/menu.h"
 
 void GameScene::SetUp() {
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
@@ -98,4 +99,26 @@ std::vector<Object*> GameScene::tubes() {
     for (Object* holder : old_colors->links)
         if (!holder->links.empty()) list.push_back(holder->links.back());
     return list;
+}
+
+void GameScene::click_on(const Object* o) {
+    ASSERT_NE(o, nullptr);
+    const auto points = inside(o);
+    ASSERT_FALSE(points.empty());
+    click_at(points[0].first, points[0].second);
+}
+
+bool GameScene::still(const Object* o) {
+    for (const Action& a : o->animate.actions)
+        if (a.fun == emerge_scale_f || a.fun == unmerge_scale_f) return false;
+    for (const Object* c : o->links)
+        if (!still(c)) return false;
+    return true;
+}
+
+Object* GameScene::child_running(const Object* parent, void (*fun)(void*), int i1) {
+    for (Object* o : parent->links)
+        for (const Action& a : o->animate.actions)
+            if (a.fun == fun && (i1 < 0 || a.iparam1 == i1)) return o;
+    return nullptr;
 }

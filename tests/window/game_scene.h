@@ -33,6 +33,14 @@ protected:
     // Moves the pointer to (x, y), lets the pick catch up, clicks there.
     void click_at(int x, int y);
 
+    // Moves to a point inside `o` and clicks there.
+    void click_on(const Object* o);
+
+    // No panel under `o` is growing or vanishing any more.
+    static bool still(const Object* o);
+    // The first child of `parent` running `fun` (with iparam1 == i1 unless i1 < 0).
+    static Object* child_running(const Object* parent, void (*fun)(void*), int i1 = -1);
+
     // Screen points inside an object's first model, largest triangles first,
     // counted from the top left; from the matrix its last draw used.
     static std::vector<std::pair<int, int>> inside(const Object* object);

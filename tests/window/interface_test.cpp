@@ -27,11 +27,6 @@ protected:
         for (Object* m : MENU_GLOBAL->links) n += !m->deleted;
         return n;
     }
-    void click_on(Object* o) {
-        const auto points = inside(o);
-        ASSERT_FALSE(points.empty());
-        click_at(points[0].first, points[0].second);
-    }
     void key(SDLKey k) {
         push_key(k);
         frame();
