@@ -110,9 +110,9 @@ TEST(Platform, VisitSiteWithoutAnOpenerIsSilent) {
 TEST(Platform, OnlyWebAddressesAreHandedToTheBrowser) {
     EXPECT_TRUE(is_web_address("https://example.test/"));
     EXPECT_TRUE(is_web_address("http://example.test/?a=1"));
-    for (const char* refused : {"", "file:///etc/passwd", "-h", "--help https://example.test/", " https://example.test/",
-                                "HTTPS://example.test/", "https:/example.test", "ftp://example.test/", "javascript:alert(1)",
-                                "/usr/bin/xterm"})
+    for (const char* refused : {"", "file:///etc/passwd", "-h", "--help https://example.test/",
+                                " https://example.test/", "HTTPS://example.test/", "https:/example.test",
+                                "ftp://example.test/", "javascript:alert(1)", "/usr/bin/xterm"})
         EXPECT_FALSE(is_web_address(refused)) << refused;
 }
 

@@ -68,6 +68,10 @@ std::vector<Part> free_house() {
 void add_mode_buttons(ArchiveBuilder& pak, const LanguageTexts& t) {
     const double w = layout::mode_w, h = layout::mode_h;
     const int borders[3] = {0x43A047, 0xFB8C00, 0x8E24AA};
+    // The three names share one size.
+    const Rect label{-w / 2 + 0.15, w / 2 - 0.15, -h / 2 + 0.12, -h / 2 + 1.05};
+    const double size =
+        common_text_size({{t.modes[0], label}, {t.modes[1], label}, {t.modes[2], label}}, bold_font(), 0.36);
     for (int mode = 0; mode < 3; ++mode) {
         const Rect card{-w / 2, w / 2, -h / 2, h / 2};
         Sheet sheet = sheet_around(card);
@@ -92,8 +96,7 @@ void add_mode_buttons(ArchiveBuilder& pak, const LanguageTexts& t) {
                      rgb(rainbow[i]));
             }
         }
-        paint_text(sheet, {card.x0 + 0.15, card.x1 - 0.15, card.z0 + 0.12, card.z0 + 0.85}, t.modes[mode], bold_font(), 0.36,
-                   rgb(0x263238));
+        paint_text(sheet, label, t.modes[mode], bold_font(), size, rgb(0x263238));
         add_sheet_object(pak, "help_mode" + std::to_string(mode + 1), sheet, 0.0, blended_material());
     }
 }

@@ -20,37 +20,49 @@ namespace {
 
 using layout::Rect;
 
+struct Arrow {
+    double from_x, from_z;  // leaves the card here...
+    double to_x, to_z;      // ...and points at this
+};
+
 struct Note {
     Rect card;
-    double from_x, from_z;  // the arrow leaves the card here...
-    double to_x, to_z;      // ...and points at this
+    std::vector<Arrow> arrows;
+    Rect text() const { return {card.x0 + 0.15, card.x1 - 0.15, card.z0 + 0.08, card.z1 - 0.08}; }
 };
 
 const Rgba kNoteFill = rgb(0xFFFDE7);
 const Rgba kNoteBorder = rgb(0xFFB300);
 const Rgba kArrow = rgb(0xFFCA28);
+// Notes keep their words large: two lines rather than one squeezed.
+constexpr double kNoteOneLine = 1.0;
 
-Mesh note_model(ArchiveBuilder& pak, const std::string& texture, const Note& n, const char* text) {
+Mesh note_model(ArchiveBuilder& pak, const std::string& texture, const Note& n, const char* text, double size) {
     const double m = 0.3;
-    Sheet sheet(std::min(n.card.x0, n.to_x) - m, std::max(n.card.x1, n.to_x) + m, std::min(n.card.z0, n.to_z) - m,
-                std::max(n.card.z1, n.to_z) + m, kMenuPpu);
+    double x0 = n.card.x0, x1 = n.card.x1, z0 = n.card.z0, z1 = n.card.z1;
+    for (const Arrow& a : n.arrows) {
+        x0 = std::min(x0, a.to_x), x1 = std::max(x1, a.to_x);
+        z0 = std::min(z0, a.to_z), z1 = std::max(z1, a.to_z);
+    }
+    Sheet sheet(x0 - m, x1 + m, z0 - m, z1 + m, kMenuPpu);
     Image& img = sheet.image();
-    const Pt a = sheet.at(n.from_x, n.from_z), b = sheet.at(n.to_x, n.to_z);
-    const Pt dir{b.x - a.x, b.y - a.y};
-    const float head = sheet.len(0.28);
-    const float l = std::sqrt(dir.x * dir.x + dir.y * dir.y);
-    const Pt shaft_end{b.x - dir.x / l * head * 0.8f, b.y - dir.y / l * head * 0.8f};
-    const Shape arrow = unite(segment(a, shaft_end, sheet.len(0.065)), arrow_head(b, dir, head, sheet.len(0.2)));
-    fill(img, grown(arrow, sheet.len(0.04)), rgb(0x5D4037));
-    fill(img, arrow, kArrow);
+    for (const Arrow& arrow : n.arrows) {
+        const Pt a = sheet.at(arrow.from_x, arrow.from_z), b = sheet.at(arrow.to_x, arrow.to_z);
+        const Pt dir{b.x - a.x, b.y - a.y};
+        const float head = sheet.len(0.28);
+        const float l = std::sqrt(dir.x * dir.x + dir.y * dir.y);
+        const Pt shaft_end{b.x - dir.x / l * head * 0.8f, b.y - dir.y / l * head * 0.8f};
+        const Shape shape = unite(segment(a, shaft_end, sheet.len(0.065)), arrow_head(b, dir, head, sheet.len(0.2)));
+        fill(img, grown(shape, sheet.len(0.04)), rgb(0x5D4037));
+        fill(img, shape, kArrow);
+    }
     CardStyle style;
     style.fill = kNoteFill;
     style.border = kNoteBorder;
     style.border_width = 0.06;
     style.radius = 0.28;
     paint_card(sheet, n.card, style);
-    paint_text(sheet, {n.card.x0 + 0.15, n.card.x1 - 0.15, n.card.z0 + 0.08, n.card.z1 - 0.08}, text, bold_font(), 0.34,
-               rgb(0x3E2723));
+    paint_text(sheet, n.text(), text, bold_font(), size, rgb(0x3E2723), Align::centre, true, kNoteOneLine);
     const std::string& tex = pak.add_texture(texture, img);
     Mesh quad = sheet.quad(tex, 0.0);
     quad.material = blended_material();
@@ -103,18 +115,29 @@ void add_help_picture(ArchiveBuilder& pak, const LanguageTexts& t) {
     const double tubes_x = -9.857 * tube_scale, top_tube_z = 5.282 * tube_scale;
     const double arrows_x = button_to_menu(layout::page_arrows_x), arrows_z = button_to_menu(layout::page_arrows_y);
 
-    const Note colour{{-5.4, -1.7, 5.0, 5.95}, colour_x + 0.15, 5.95, colour_x, below_button};
-    const Note undo{{-1.25, 1.5, 5.0, 5.95}, 0.9, 5.95, back_x - 0.1, below_button};
-    const Note clear{{2.55, 5.95, 5.0, 5.95}, 3.6, 5.95, clear_x + 0.05, below_button};
-    const Note tubes{{-9.85, -5.95, 4.95, 6.2}, -8.3, 4.95, tubes_x - 0.3, top_tube_z + 0.55};
-    const Note pages{{6.15, 9.85, -4.4, -3.35}, 8.1, -4.4, arrows_x + 0.3, arrows_z + button_to_menu(layout::button_radius) + 0.12};
+    const double arrow_gap = button_to_menu(layout::page_arrow_offset);
+    const double over_arrows = arrows_z + button_to_menu(layout::button_radius) + 0.12;
+
+    // The three notes under the top row side by side; the tubes' note over
+    // the first tube, as wide as the room left of the colour note allows.
+    const Note colour{{-5.3, -1.8, 5.0, 5.95}, {{colour_x + 0.15, 5.95, colour_x, below_button}}};
+    const Note undo{{-1.25, 1.5, 5.0, 5.95}, {{0.9, 5.95, back_x - 0.1, below_button}}};
+    const Note clear{{2.55, 5.95, 5.0, 5.95}, {{3.6, 5.95, clear_x + 0.05, below_button}}};
+    const Note tubes{{-9.85, -5.55, 4.95, 6.45}, {{-8.3, 4.95, tubes_x - 0.3, top_tube_z + 0.55}}};
+    // One arrow to each page arrow.
+    const Note pages{{6.15, 9.85, -4.4, -3.35},
+                     {{7.05, -4.4, arrows_x - arrow_gap + 0.1, over_arrows},
+                      {7.75, -4.4, arrows_x + arrow_gap + 0.05, over_arrows}}};
+    const double row_size =
+        common_text_size({{t.tip_colour, colour.text()}, {t.tip_undo, undo.text()}, {t.tip_clear, clear.text()}},
+                         bold_font(), 0.34, true, kNoteOneLine);
 
     std::vector<Mesh> models;
     models.push_back(legend_model(pak, t));
-    models.push_back(note_model(pak, "help_bg_colour.png", colour, t.tip_colour));
-    models.push_back(note_model(pak, "help_bg_undo.png", undo, t.tip_undo));
-    models.push_back(note_model(pak, "help_bg_clear.png", clear, t.tip_clear));
-    models.push_back(note_model(pak, "help_bg_tubes.png", tubes, t.tip_tubes));
-    models.push_back(note_model(pak, "help_bg_pages.png", pages, t.tip_pages));
+    models.push_back(note_model(pak, "help_bg_colour.png", colour, t.tip_colour, row_size));
+    models.push_back(note_model(pak, "help_bg_undo.png", undo, t.tip_undo, row_size));
+    models.push_back(note_model(pak, "help_bg_clear.png", clear, t.tip_clear, row_size));
+    models.push_back(note_model(pak, "help_bg_tubes.png", tubes, t.tip_tubes, 0.34));
+    models.push_back(note_model(pak, "help_bg_pages.png", pages, t.tip_pages, 0.34));
     pak.add_object("help_bg", models);
 }

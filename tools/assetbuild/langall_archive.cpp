@@ -16,6 +16,28 @@ namespace {
 
 using layout::Rect;
 
+// The light band behind the four options: the upper two rows (whose labels
+// are the longest) run on above the clear-all button, the lower two stop
+// short of it; the inner corner is rounded like the outer ones.
+void paint_options_band(Sheet& sheet, Rgba fill_colour, Rgba border, double border_width, double radius) {
+    const double x0 = layout::numbers_box.x - 0.42;
+    const double top = layout::numbers_box.z + 0.36, bottom = layout::music_box.z - 0.36;
+    const double upper_x1 = layout::options_upper_x1 + 0.12, lower_x1 = layout::options_lower_x1 + 0.1;
+    const double step = (layout::detailed_box.z + layout::sound_box.z) / 2;
+    const float r = sheet.len(radius);
+    const Box upper = sheet.box(x0, upper_x1, step, top), lower = sheet.box(x0, lower_x1, bottom, top);
+    Shape band = unite(rounded_rect(upper.x0, upper.y0, upper.x1, upper.y1, r),
+                       rounded_rect(lower.x0, lower.y0, lower.x1, lower.y1, r));
+    // Pixel rows grow downwards: the inner corner is at the lower part's
+    // right edge and the upper part's bottom edge. The filling piece reaches
+    // well into both parts, so its own edges never show when it is shrunk
+    // for the band's inside.
+    const float cx = lower.x1, cy = upper.y1;
+    band = unite(band, subtract(rounded_rect(cx - r, cy - r, cx + r, cy + r, 0), circle(cx + r, cy + r, r)));
+    fill(sheet.image(), band, border);
+    fill(sheet.image(), grown(band, -sheet.len(border_width)), fill_colour);
+}
+
 void add_main_panel(ArchiveBuilder& pak) {
     const Rect& r = layout::main_panel;
     Sheet sheet = sheet_around(r);
@@ -27,8 +49,7 @@ void add_main_panel(ArchiveBuilder& pak) {
     band.border_width = 0.03;
     band.radius = 0.25;
     band.shadow = false;
-    const double left = layout::numbers_box.x - 0.45;
-    paint_card(sheet, {left, 0.85, layout::music_box.z - 0.38, layout::numbers_box.z + 0.38}, band);
+    paint_options_band(sheet, band.fill, band.border, band.border_width, band.radius);
     paint_card(sheet, {layout::language_x[0] - 0.75, layout::language_x[4] + 0.75, layout::language_z - 0.42,
                        layout::language_z + 0.95},
                band);
@@ -138,7 +159,10 @@ void add_check_box(ArchiveBuilder& pak) {
         // The tick overflows its box a little, the way a child would draw it.
         Sheet sheet = sheet_around({-s / 2, s / 2, -s / 2, s / 2}, 0.25);
         Image& img = sheet.image();
-        const std::vector<Pt> tick = {sheet.at(-0.22, 0.02), sheet.at(-0.04, -0.2), sheet.at(0.32, 0.34)};
+        // It stays within tick_reach of the centre, clear of the boxes above and beside.
+        const double k = (layout::tick_reach - 0.04) / 0.34;
+        const std::vector<Pt> tick = {sheet.at(-0.22 * k, 0.02 * k), sheet.at(-0.04 * k, -0.2 * k),
+                                      sheet.at(0.32 * k, 0.34 * k)};
         fill(img, translated(polyline(tick, sheet.len(0.07)), sheet.len(0.015), sheet.len(0.03)), Rgba{0, 0, 0, 0.3f},
              sheet.len(0.04));
         fill(img, polyline(tick, sheet.len(0.075)), rgb(0x2E7D32));
@@ -147,27 +171,37 @@ void add_check_box(ArchiveBuilder& pak) {
     }
 }
 
+// The five names share one size, the largest at which the longest fits,
+// drawn a little narrower than the face is (the row stands only 1.23 apart).
 void add_language_row(ArchiveBuilder& pak) {
     const char* names[5][2] = {{"setup_lang_en", "English"},
                                {"setup_lang_de", "Deutsch"},
                                {"setup_lang_es", "Español"},
                                {"setup_lang_ru", "Русский"},
                                {"setup_lang_fr", "Français"}};
+    constexpr double squeeze = 0.85;
     const double w = layout::lang_w, h = layout::lang_h;
+    const double room = (w - 2 * layout::lang_pad) / squeeze;  // before squeezing
+    double size = 0.3;
+    for (const auto& n : names) size = std::min(size, room / bold_font().measure(n[1], 100.0f) * 100.0);
     for (const auto& n : names) {
-        Sheet sheet = sheet_around({-w / 2, w / 2, -h / 2, h / 2}, 0.05);
-        paint_text(sheet, {-w / 2 + 0.06, w / 2 - 0.06, -h / 2 + 0.06, h / 2 - 0.06}, n[1], bold_font(), 0.3,
-                   rgb(0x263238), Align::centre, false);
-        add_sheet_object(pak, n[0], sheet, 0.0, blended_material());
+        Sheet sheet = sheet_around({-w / 2 / squeeze, w / 2 / squeeze, -h / 2, h / 2}, 0.05);
+        paint_text(sheet, {-room / 2, room / 2, -h / 2 + 0.04, h / 2 - 0.04}, n[1], bold_font(), size, rgb(0x263238),
+                   Align::centre, false);
+        const std::string& tex = pak.add_texture(std::string(n[0]) + ".png", sheet.image());
+        Mesh quad = sheet.quad(tex, 0.0);
+        for (MeshVertex& v : quad.vertices) v.x = static_cast<float>(v.x * squeeze);
+        quad.material = blended_material();
+        pak.add_object(n[0], {quad});
     }
     // The marker behind the chosen language.
-    Sheet sheet = sheet_around({-w / 2 - 0.05, w / 2 + 0.05, -h / 2 - 0.05, h / 2 + 0.05}, 0.1);
+    Sheet sheet = sheet_around({-w / 2, w / 2, -h / 2, h / 2}, 0.1);
     CardStyle marker;
     marker.fill = rgb(0xFFE082);
     marker.border = rgb(0xFFA000);
     marker.border_width = 0.05;
-    marker.radius = (h + 0.1) / 2;
-    paint_card(sheet, {-w / 2 - 0.05, w / 2 + 0.05, -h / 2 - 0.05, h / 2 + 0.05}, marker);
+    marker.radius = h / 2;
+    paint_card(sheet, {-w / 2, w / 2, -h / 2, h / 2}, marker);
     add_sheet_object(pak, "setup_lang_cursor", sheet, 0.0, blended_material());
 }
 

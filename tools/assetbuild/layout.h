@@ -87,13 +87,24 @@ constexpr double help_copies_y = -61.005;  // copies of the top-row buttons, in 
 constexpr Spot colors_close{4.296, 2.994};
 
 // ---- Our sizes ----------------------------------------------------------------
-constexpr double check_box_size = 0.56;
-constexpr double pill_w = 2.85, pill_h = 0.78;      // text buttons
-constexpr double lang_w = 1.18, lang_h = 0.52;      // language labels
+// The option boxes stand 0.63 apart: a box and its tick keep clear of the next.
+constexpr double check_box_size = 0.52;
+constexpr double tick_reach = 0.3;                  // the tick's farthest point from the box's centre
+// Text buttons: OK and Cancel stand 3.02 apart, the about and clear-all
+// buttons 1.39 above each other.
+constexpr double pill_w = 2.85, pill_h = 0.88;
+// Language labels and the marker behind the chosen one: the row stands
+// 1.23 apart, so a marker leaves a little gap to the names beside it.
+constexpr double lang_w = 1.16, lang_h = 0.52;
+constexpr double lang_pad = 0.07;                   // from the marker's edge to its name
 constexpr double close_radius = 0.36;               // round close buttons
 constexpr double mode_w = 3.5, mode_h = 2.75;       // help screen's mode buttons
 constexpr double option_icon_dx = 0.6;              // from a check box's centre to its picture...
 constexpr double option_label_dx = 0.92;            // ...and to where its label starts
+// Where the option labels must stop: the upper two rows run on above the
+// clear-all button, the lower two stop short of it.
+constexpr double options_upper_x1 = 1.75;
+constexpr double options_lower_x1 = clearall_button.x - pill_w / 2 - 0.12;
 
 // Panel outlines (x0, x1, z0, z1) in their own frames.
 constexpr Rect main_panel{-4.05, 4.25, -3.25, 3.5};

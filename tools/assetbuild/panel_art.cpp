@@ -1,5 +1,6 @@
 #include "panel_art.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -104,15 +105,91 @@ void paint_small_icon(Sheet& sheet, SmallIcon icon, double x, double z, double r
     (void)kPi;
 }
 
+TextBlock fit_balanced(const Font& font, const std::string& text, float max_width, float max_height, float px) {
+    const TextBlock widest = fit_text(font, text, max_width, max_height, px, true);
+    if (widest.lines.size() < 2) return widest;
+    // The narrowest width that keeps the size and the number of lines.
+    TextBlock best = widest;
+    float lo = max_width * 0.3f, hi = max_width;
+    for (int i = 0; i < 14; ++i) {
+        const float mid = (lo + hi) / 2;
+        const TextBlock b = fit_text(font, text, mid, max_height, px, true);
+        if (b.px == widest.px && b.lines.size() == widest.lines.size()) {
+            best = b;
+            hi = mid;
+        } else {
+            lo = mid;
+        }
+    }
+    return best;
+}
+
+TextBlock fit_label(const Font& font, const std::string& text, float max_width, float max_height, float px,
+                    double one_line_share) {
+    // The choice is made as large as the box allows, so it does not change
+    // when texts that belong together are brought down to one size.
+    const float largest = std::max(px, max_height);
+    const float wrapped = fit_balanced(font, text, max_width, max_height, largest).px;
+    const bool one_line =
+        fit_text(font, text, max_width, max_height, largest, false).px >= wrapped * static_cast<float>(one_line_share);
+    return one_line ? fit_text(font, text, max_width, max_height, px, false)
+                    : fit_balanced(font, text, max_width, max_height, px);
+}
+
 float paint_text(Sheet& sheet, const layout::Rect& r, const std::string& text, const Font& font, double size, Rgba colour,
-                 Align align, bool wrap) {
+                 Align align, bool wrap, double one_line_share) {
     TextStyle st;
     st.colour = colour;
     st.align = align;
-    return draw_text_fitted(sheet.image(), font, text, sheet.box(r.x0, r.x1, r.z0, r.z1), sheet.len(size), st, wrap);
+    const Box box = sheet.box(r.x0, r.x1, r.z0, r.z1);
+    const TextBlock b = wrap ? fit_label(font, text, box.x1 - box.x0, box.y1 - box.y0, sheet.len(size), one_line_share)
+                             : fit_text(font, text, box.x1 - box.x0, box.y1 - box.y0, sheet.len(size), false);
+    draw_text(sheet.image(), font, b, box, st);
+    return b.px;
 }
 
-void paint_pill(Sheet& sheet, const layout::Rect& r, Rgba colour, SmallIcon icon, const std::string& text) {
+double common_text_size(const std::vector<std::pair<std::string, layout::Rect>>& texts, const Font& font, double size,
+                        bool wrap, double one_line_share) {
+    double common = size;
+    for (const auto& [text, r] : texts) {
+        const float w = static_cast<float>(r.w() * kMenuPpu), h = static_cast<float>(r.h() * kMenuPpu);
+        const float px = static_cast<float>(size * kMenuPpu);
+        const TextBlock b =
+            wrap ? fit_label(font, text, w, h, px, one_line_share) : fit_text(font, text, w, h, px, false);
+        common = std::min(common, b.px / kMenuPpu);
+    }
+    return common;
+}
+
+namespace {
+
+// Where a pill's words go: right of its icon, inside the rounded ends.
+layout::Rect pill_text_area(const layout::Rect& r, SmallIcon icon) {
+    double x0 = r.x0 + r.h() * 0.35;
+    if (icon != SmallIcon::none) x0 = r.x0 + r.h() * 0.45 + r.h() * 0.27 + 0.06;
+    return {x0, r.x1 - r.h() * 0.3, r.z0 + r.h() * 0.12, r.z1 - r.h() * 0.12};
+}
+
+// One line if it stays large enough, else two; at most `size` pixels.
+TextBlock pill_block(const std::string& text, float w, float h, float size) {
+    return fit_label(bold_font(), text, w, h, size);
+}
+
+// The largest text a pill takes, or `size` when that is smaller (and given).
+double pill_start_size(const layout::Rect& r, double size) {
+    return size > 0 ? std::min(size, r.h() * 0.46) : r.h() * 0.46;
+}
+
+}  // namespace
+
+double pill_text_size(const layout::Rect& r, SmallIcon icon, const std::string& text) {
+    const layout::Rect t = pill_text_area(r, icon);
+    const TextBlock b = pill_block(text, static_cast<float>(t.w() * kMenuPpu), static_cast<float>(t.h() * kMenuPpu),
+                                   static_cast<float>(pill_start_size(r, 0) * kMenuPpu));
+    return b.px / kMenuPpu;
+}
+
+void paint_pill(Sheet& sheet, const layout::Rect& r, Rgba colour, SmallIcon icon, const std::string& text, double size) {
     Image& img = sheet.image();
     const Box b = sheet.box(r.x0, r.x1, r.z0, r.z1);
     const float radius = (b.y1 - b.y0) / 2;
@@ -125,26 +202,22 @@ void paint_pill(Sheet& sheet, const layout::Rect& r, Rgba colour, SmallIcon icon
     fill(img, rounded_rect(b.x0 + 2 * rim, b.y0 + rim * 1.4f, b.x1 - 2 * rim, (b.y0 + b.y1) / 2, radius * 0.8f),
          linear_gradient({0, b.y0}, Rgba{1, 1, 1, 0.45f}, {0, (b.y0 + b.y1) / 2}, Rgba{1, 1, 1, 0.05f}));
 
-    double text_x0 = r.x0 + r.h() * 0.35;
     if (icon != SmallIcon::none) {
         const double ir = r.h() * 0.27;
         const double ix = r.x0 + r.h() * 0.45;
         paint_small_icon(sheet, icon, ix + 0.015, r.cz() - 0.03, ir, Rgba{0, 0, 0, 0.3f});
         paint_small_icon(sheet, icon, ix, r.cz(), ir, Rgba{1, 1, 1, 1});
-        text_x0 = ix + ir + 0.06;
     }
-    const Box tb = sheet.box(text_x0, r.x1 - r.h() * 0.3, r.z0 + r.h() * 0.12, r.z1 - r.h() * 0.12);
+    const layout::Rect ta = pill_text_area(r, icon);
+    const Box tb = sheet.box(ta.x0, ta.x1, ta.z0, ta.z1);
     TextStyle st;
     st.colour = {1, 1, 1, 1};
     st.shadow = {0, 0, 0, 0.4f};
     st.shadow_dx = sheet.len(0.012);
     st.shadow_dy = sheet.len(0.025);
     st.shadow_blur = sheet.len(0.02);
-    // One line if it stays large enough, else two.
-    const float size = sheet.len(r.h() * 0.46);
-    const TextBlock one = fit_text(bold_font(), text, tb.x1 - tb.x0, tb.y1 - tb.y0, size, false);
-    const TextBlock two = fit_text(bold_font(), text, tb.x1 - tb.x0, tb.y1 - tb.y0, size, true);
-    draw_text(img, bold_font(), one.px >= two.px * 0.85f ? one : two, tb, st);
+    const float px = sheet.len(pill_start_size(r, size));
+    draw_text(img, bold_font(), pill_block(text, tb.x1 - tb.x0, tb.y1 - tb.y0, px), tb, st);
 }
 
 void add_sheet_object(ArchiveBuilder& pak, const std::string& name, const Sheet& sheet, double y,
