@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Runs game_bench on its own Xvfb screen at each size and prints one table.
+#   bench/run-game-bench.sh [build folder] [frames per measurement]
+# The start-up time counts from just before the bench's process is started
+# (PINTABO_BENCH_T0) to the end of its first drawn frame. "processor" is the
+# processor time of all the game's threads per frame, Mesa's rasterisers
+# included: it grows much less than the frame times when the machine is busy.
+set -u
+
+build=${1:-build}
+bench="$build/bench/game_bench"
+shift $(( $# > 0 ? 1 : 0 ))
+sizes=(1280x720 1920x1080)
+
+if [ ! -x "$bench" ]; then
+  echo "no $bench: build first (make build)" >&2
+  exit 1
+fi
+
+rows=$(mktemp /tmp/pintabo-bench-rows.XXXXXX)
+log=$(mktemp /tmp/pintabo-bench-xvfb.XXXXXX)
+fifo=$(mktemp -u /tmp/pintabo-bench-fd.XXXXXX)
+xvfb_pid=""
+stop_xvfb() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  fi
+}
+trap 'stop_xvfb; rm -f "$rows" "$log" "$fifo"' EXIT
+
+status=0
+for size in "${sizes[@]}"; do
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset +extension GLX 3>"$fifo" >"$log" 2>&1 &
+  xvfb_pid=$!
+  n=""
+  read -r -t 30 n <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "Xvfb at $size failed to start:" >&2
+    cat "$log" >&2
+    exit 1
+  fi
+  echo "measuring at $size ..." >&2
+  if ! DISPLAY=":$n" SDL_AUDIODRIVER=dummy PINTABO_BENCH_T0=$(date +%s%N) "$bench" "$@" >>"$rows"; then
+    echo "game_bench failed at $size" >&2
+    status=1
+  fi
+  stop_xvfb
+done
+
+# One row per measurement, one column per screen size.
+awk -F '\t' '
+  function cell(row, col, text) {
+    if (!(row in seen)) { seen[row] = 1; order[++rows] = row }
+    if (!(col in seencol)) { seencol[col] = 1; cols[++ncols] = col }
+    value[row, col] = text
+  }
+  $1 == "frames" {
+    cell($3 ", " $4, $2, sprintf("%.0f frames/s, p50 %.1f ms, p99 %.1f ms, processor %.0f ms/frame (%d frames)",
+                                 $6, $7, $8, $9, $5))
+  }
+  $1 == "process" {
+    cell("start-up to the first frame", $2, sprintf("%d ms", $3))
+    cell("peak resident memory (VmHWM)", $2, sprintf("%.0f MiB", $4 / 1024))
+    cell("multisampling", $2, $5 == "4" ? "4 samples" : "off")
+  }
+  END {
+    header = "| |"; rule = "|---|"
+    for (c = 1; c <= ncols; c++) { header = header " " cols[c] " |"; rule = rule "---|" }
+    print header; print rule
+    for (r = 1; r <= rows; r++) {
+      line = "| " order[r] " |"
+      for (c = 1; c <= ncols; c++) line = line " " value[order[r], cols[c]] " |"
+      print line
+    }
+  }' "$rows"
+exit $status
