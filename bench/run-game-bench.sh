@@ -18,37 +18,17 @@ if [ ! -x "$bench" ]; then
 fi
 
 rows=$(mktemp /tmp/pintabo-bench-rows.XXXXXX)
-log=$(mktemp /tmp/pintabo-bench-xvfb.XXXXXX)
-fifo=$(mktemp -u /tmp/pintabo-bench-fd.XXXXXX)
-xvfb_pid=""
-stop_xvfb() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  fi
-}
-trap 'stop_xvfb; rm -f "$rows" "$log" "$fifo"' EXIT
+trap 'rm -f "$rows"' EXIT
 
 status=0
 for size in "${sizes[@]}"; do
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset +extension GLX 3>"$fifo" >"$log" 2>&1 &
-  xvfb_pid=$!
-  n=""
-  read -r -t 30 n <"$fifo" || true
-  rm -f "$fifo"
-  if [ -z "$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-    echo "Xvfb at $size failed to start:" >&2
-    cat "$log" >&2
-    exit 1
-  fi
   echo "measuring at $size ..." >&2
-  if ! DISPLAY=":$n" SDL_AUDIODRIVER=dummy PINTABO_BENCH_T0=$(date +%s%N) "$bench" "$@" >>"$rows"; then
+  # The clock starts inside the display wrapper, just before the bench itself.
+  if ! PINTABO_SCREEN=$size SDL_AUDIODRIVER=dummy bash "$(dirname "$0")/../scripts/with-display.sh" \
+      bash -c 'PINTABO_BENCH_T0=$(date +%s%N) exec "$0" "$@"' "$bench" "$@" >>"$rows"; then
     echo "game_bench failed at $size" >&2
     status=1
   fi
-  stop_xvfb
 done
 
 # One row per measurement, one column per screen size.
