@@ -8,7 +8,7 @@
 #include "audio/sound.h"
 #include "game/brush.h"
 #include "game/game_state.h"
-#include "game/pages.h"
+#include "game/navigation.h"
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
@@ -27,18 +27,6 @@ Object* MENU_GLOBAL = nullptr;
 namespace {
 // Held open from start-up until the game ends, as the settings were read from it.
 std::ifstream settings_in;
-
-// The saved picture in its saved variant replaces the first-start request;
-// a number the catalogue does not know leaves picture 1.
-void schedule_saved_page() {
-    const int page = conf->get_page();
-    if (page == 0) return;
-    for (int i = 0; i < 20; ++i) {
-        if (pages_order[i] != page) continue;
-        nado_meniat_scenu = true;
-        novaia_scena = conf->detailed ? hpages_pointers[i] : pages_pointers[i];
-    }
-}
 
 Object* with_slot(Object* object, std::initializer_list<Action> actions) {
     start_slot(object, actions);
@@ -67,7 +55,7 @@ void start_scene() {
     reset_interface_state();
     create_roots();
     if (conf->music_on && sound) sound->play("music.wav", true);
-    schedule_saved_page();
+    default_page();  // the saved picture in its saved variant, if the catalogue knows it
     build_standing_scene();
 }
 

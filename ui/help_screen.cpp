@@ -2,7 +2,7 @@
 
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
-#include "game/pages.h"
+#include "game/navigation.h"
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
@@ -122,12 +122,6 @@ void when_mouse_select_help_screen_button_f(void*) {
         conf->by_numbers = numbers;
     else
         ne_trogat_banki = true;
-    const int page = conf->get_page();
-    if (page != 0)
-        for (int i = 0; i < 20; ++i) {
-            if (pages_order[i] != page) continue;
-            nado_meniat_scenu = true;
-            novaia_scena = (conf->detailed ? hpages_pointers : pages_pointers)[i];
-        }
+    default_page();  // the picture on screen, rebuilt in the new mode
     signal_show_back_button = false;
 }
