@@ -3,6 +3,8 @@
 #include <SDL/SDL.h>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "res/media.h"
@@ -40,7 +42,7 @@ bool is_free(const Channel& c) { return c.position == c.length && !c.music; }
 
 }  // namespace
 
-Sound::Sound() {
+Sound::Sound() : options_(conf) {
     for (Channel& c : sounds) c = Channel{};
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         failed = true;
@@ -64,6 +66,14 @@ Sound::Sound() {
 
 Sound::~Sound() {
     if (failed) return;
+    // The mixer's thread has been reading the options of the settings seen
+    // at opening, without a lock: they must outlive the device. Freed first,
+    // the thread could read freed memory at any moment, so this is never let
+    // pass quietly.
+    if (options_ != nullptr && conf != options_) {
+        std::fprintf(stderr, "pintabo: the settings went away while the mixer still read them\n");
+        std::abort();
+    }
     SDL_CloseAudio();
     for (SDL_AudioCVT& cvt : converted) delete[] cvt.buf;
     for (Channel& c : sounds) c = Channel{};

@@ -48,6 +48,9 @@ public:
 
 private:
     int load(const char* name, bool music);
+
+    const class Config* options_;  // the settings whose options the mixer reads
+
 };
 
 // The SDL audio callback: adds every channel into `stream`.

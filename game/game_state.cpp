@@ -3,6 +3,7 @@
 #include "game/effects.h"
 #include "res/platform.h"
 #include "save/settings_file.h"
+#include "save/settings_writer.h"
 
 int32_t COLORS_NUM = 0;
 bool no_clean_brush = false;
@@ -13,10 +14,13 @@ int32_t color_selected = 0;
 int32_t colors_hint = 0;
 std::vector<Piece> bb_old_objects_state;
 
-// A damaged original is kept as a backup by the first save only: once the
-// file has been rewritten, a later save must not back up our own file over it.
+// A snapshot of the settings goes to the writer thread. A damaged original
+// is the writer's to keep as a backup from here on (by its first successful
+// write only: a later save must not back up our own file over it).
 void save_progress() {
-    if (conf && save_settings_file(*conf, get_cfg_path())) conf->damaged = false;
+    if (!conf) return;
+    settings_writer.submit(get_cfg_path(), settings_bytes(*conf), conf->damaged);
+    conf->damaged = false;
 }
 
 void reset_game_state() {

@@ -18,8 +18,10 @@ extern int32_t color_selected;         // 0-based colour number of the tube pick
 extern int32_t colors_hint;            // 1-based tube that should pulse, 0 for none
 extern std::vector<Piece> bb_old_objects_state;  // undo history of free colouring
 
-// The settings are written now, atomically, so a crash loses at most the
-// strokes since the last picture change or finish.
+// The settings are handed to the writer thread now and written atomically
+// in the background, so a crash loses at most the strokes since the last
+// picture change or finish, and a slow disk never stalls a frame. Quitting
+// waits for the write (shutdown_game).
 void save_progress();
 
 // Everything above and the completion effect back to their first-start

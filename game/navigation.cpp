@@ -47,7 +47,10 @@ void prev_page() {
     if (i >= 0) request_other(i == 0 ? 19 : i - 1);
 }
 
+// Without a picture of the catalogue to show again (a first start, a page
+// number no picture has), picture 1 is built, in the variant the settings
+// say: its progress is read from and written to that variant's tables.
 void default_page() {
     const int i = index_of(conf->get_page());
-    if (i >= 0) request(i);
+    request(i >= 0 ? i : 0);
 }

@@ -55,14 +55,17 @@ public:
     std::vector<Custom_color> custom_colors;
 
     // Set by the reading constructor when the file ended early, held a count
-    // or length it could not hold, or named a current picture it does not
-    // list. Not stored; the saver then keeps the damaged file as a backup.
+    // or length it could not hold, named a current picture it does not list,
+    // was of another version, or could not be read at all. Not stored; the
+    // saver then keeps the file as a backup instead of writing over it.
     bool damaged = false;
 
     Config();
     // Reads a settings file from its start. A damaged file keeps everything
     // read before the fault, pictures only as whole blocks.
     explicit Config(std::ifstream& file);
+    // The same from the file's bytes.
+    Config(const unsigned char* data, size_t size);
 
     // Writes the whole object in the settings file layout.
     void save(std::ofstream& out) const;
@@ -105,6 +108,7 @@ private:
     const std::vector<Custom_color>* active_custom() const;
     const std::vector<Custom_color>* active_const() const;
     size_t active_count() const;
+    void read_bytes(const unsigned char* data, size_t size);
 };
 
 // Replaces the colour of the first record with this id, or appends one.

@@ -2,6 +2,7 @@
 // by a crash or damaged in any way, so every count is checked against the
 // bytes that are left before anything is allocated for it, and a picture is
 // taken only when its whole block could be read.
+#include <exception>
 #include <iterator>
 #include <utility>
 
@@ -79,8 +80,10 @@ bool read_settings(Byte_reader& in, Config& c) {
     if (!in.flag(c.help_on_start) || !in.flag(c.sound_on) || !in.flag(c.music_on) || !in.i32(c.language) ||
         !in.flag(c.by_numbers) || !in.flag(c.detailed))
         return false;
-    // Another version keeps its options but none of its progress.
-    if (version != 1) return true;
+    // Another version keeps its options but none of its progress; the file
+    // counts as one this reader could not take whole, so it is kept as a
+    // backup rather than overwritten by the first save.
+    if (version != 1) return false;
     if (!read_colour_records(in, c.custom_colors) || !in.i32(c.page_index)) return false;
     int32_t count = 0;
     if (!in.i32(count) || count < 0) return false;
@@ -93,9 +96,25 @@ bool read_settings(Byte_reader& in, Config& c) {
 
 }  // namespace
 
+// A stream that fails while it is read (a folder opened as a file, an I/O
+// error) throws from inside the library; what it gave so far is read and the
+// file counts as damaged.
 Config::Config(std::ifstream& file) : Config() {
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    Byte_reader in(bytes.data(), bytes.size());
+    std::vector<unsigned char> bytes;
+    bool whole = true;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        whole = false;
+    }
+    read_bytes(bytes.data(), bytes.size());
+    if (!whole) damaged = true;
+}
+
+Config::Config(const unsigned char* data, size_t size) : Config() { read_bytes(data, size); }
+
+void Config::read_bytes(const unsigned char* data, size_t size) {
+    Byte_reader in(data, size);
     damaged = !read_settings(in, *this);
     if (page_index < -1 || page_index >= static_cast<int64_t>(pages.size())) {
         page_index = -1;

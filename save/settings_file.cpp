@@ -7,13 +7,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <mutex>
+#include <set>
 
 #include "save/config.h"
 
 namespace {
+
+// Far beyond any real settings file (every region of every picture painted
+// in all four ways is well under a megabyte), far below what would hurt.
+constexpr off_t largest_settings_file = 64 * 1024 * 1024;
 
 std::string folder_of(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -61,7 +64,7 @@ bool write_all(int fd, const std::string& bytes) {
 // The rename itself is made durable by syncing the folder; a failure there
 // cannot be undone any more and is ignored.
 void sync_folder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     fsync(fd);
     close(fd);
@@ -71,7 +74,7 @@ void sync_folder(const std::string& folder) {
 // the new one is there whole.
 bool replace_file(const std::string& path, const std::string& bytes, int& error) {
     std::string name = path + ".XXXXXX";
-    const int fd = mkstemp(name.data());
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return false;
@@ -94,29 +97,121 @@ bool replace_file(const std::string& path, const std::string& bytes, int& error)
     return true;
 }
 
-bool read_file(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// Keeps the file at `path` as `backup`: a second name for the same bytes,
+// made under a temporary name and renamed into place, so nothing is copied
+// (the file may be huge or unreadable) and an older backup is replaced only
+// by a whole one. Where links are refused, the bytes are copied.
+bool keep_backup(const std::string& path, const std::string& backup, int& error) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;  // nothing there to keep
+    if (!S_ISREG(st.st_mode)) return true;  // a folder is never replaced by a save anyway
+    const std::string link_name = backup + ".link";
+    unlink(link_name.c_str());
+    if (link(path.c_str(), link_name.c_str()) == 0) {
+        if (rename(link_name.c_str(), backup.c_str()) == 0) {
+            sync_folder(folder_of(backup));
+            return true;
+        }
+        error = errno;
+        unlink(link_name.c_str());
+        return false;
+    }
+    std::string old;
+    int read_error = 0;
+    if (!read_settings_file(path, old, read_error)) {
+        error = read_error;
+        return false;
+    }
+    return replace_file(backup, old, error);
 }
 
 bool report(const std::string& path, int error) {
-    std::fprintf(stderr, "pintabo: cannot save settings to %s: %s\n", path.c_str(), std::strerror(error));
+    say_once("pintabo: cannot save settings to " + path + ": " + std::strerror(error));
     return false;
 }
 
 }  // namespace
 
-bool save_settings_file(const Config& c, const std::string& path) {
+void say_once(const std::string& line) {
+    // Never destroyed: the writer thread may still say something while the
+    // process's statics are going away.
+    static std::mutex* guard = new std::mutex();
+    static std::set<std::string>* said = new std::set<std::string>();
+    std::lock_guard<std::mutex> lock(*guard);
+    if (!said->insert(line).second) return;
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+bool read_settings_file(const std::string& path, std::string& bytes, int& error) {
+    bytes.clear();
+    // Non-blocking, so a pipe in the file's place cannot hang the start.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    struct stat st {};
+    bool ok = fstat(fd, &st) == 0;
+    if (!ok) error = errno;
+    if (ok && !S_ISREG(st.st_mode)) {
+        ok = false;
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    }
+    if (ok && st.st_size > largest_settings_file) {
+        ok = false;
+        error = EFBIG;
+    }
+    if (ok) {
+        bytes.resize(static_cast<size_t>(st.st_size));
+        size_t done = 0;
+        while (ok) {
+            if (done == bytes.size()) bytes.resize(done + 4096);  // the file grew meanwhile
+            const ssize_t n = read(fd, &bytes[done], bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                ok = false;
+                error = errno;
+            } else if (n == 0) {
+                break;
+            } else {
+                done += static_cast<size_t>(n);
+                if (done > static_cast<size_t>(largest_settings_file)) {
+                    ok = false;
+                    error = EFBIG;
+                }
+            }
+        }
+        bytes.resize(ok ? done : 0);
+    }
+    close(fd);
+    return ok;
+}
+
+Config* load_settings_file(const std::string& path) {
+    std::string bytes;
+    int error = 0;
+    if (read_settings_file(path, bytes, error))
+        return new Config(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    Config* c = new Config();
+    if (error != ENOENT) {
+        say_once("pintabo: cannot read settings from " + path + ": " + std::strerror(error) +
+                 "; starting with the defaults");
+        c->damaged = true;
+    }
+    return c;
+}
+
+bool save_settings_bytes(const std::string& path, const std::string& bytes, bool keep_old) {
     int error = 0;
     if (!make_folders(folder_of(path), error)) return report(path, error);
-    // A damaged file may hold progress this run could not read; it is kept
-    // rather than lost, and without a backup the old file is not replaced.
-    if (c.damaged) {
-        std::string old;
-        if (read_file(path, old) && !replace_file(path + ".bak", old, error)) return report(path + ".bak", error);
-    }
-    if (!replace_file(path, settings_bytes(c), error)) return report(path, error);
+    // A file the game could not read whole may hold progress of another
+    // version or a run we cannot see; it is kept, never lost: without a
+    // backup the old file is not replaced.
+    if (keep_old && !keep_backup(path, path + ".bak", error)) return report(path + ".bak", error);
+    if (!replace_file(path, bytes, error)) return report(path, error);
     return true;
+}
+
+bool save_settings_file(const Config& c, const std::string& path) {
+    return save_settings_bytes(path, settings_bytes(c), c.damaged);
 }

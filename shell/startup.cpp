@@ -2,8 +2,6 @@
 
 #include <SDL/SDL.h>
 
-#include <fstream>
-
 #include "anim/slot_builder.h"
 #include "audio/sound.h"
 #include "game/brush.h"
@@ -12,6 +10,8 @@
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/settings_file.h"
+#include "save/settings_writer.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
@@ -25,9 +25,6 @@
 Object* MENU_GLOBAL = nullptr;
 
 namespace {
-// Held open from start-up until the game ends, as the settings were read from it.
-std::ifstream settings_in;
-
 Object* with_slot(Object* object, std::initializer_list<Action> actions) {
     start_slot(object, actions);
     return object;
@@ -44,10 +41,10 @@ void start_game() {
     start_scene();
 }
 
-void load_settings() {
-    settings_in.open(get_cfg_path(), std::ios::binary);
-    conf = settings_in ? new Config(settings_in) : new Config();
-}
+// A settings file that cannot be read (a folder in its place, no permission)
+// is said once and the game starts with the defaults; it is kept, not
+// overwritten, by the first save.
+void load_settings() { conf = load_settings_file(get_cfg_path()); }
 
 void start_scene() {
     reset_scene_requests();
@@ -124,6 +121,6 @@ void free_game() {
     delete cursor;
     cursor = nullptr;
     MENU_GLOBAL = nullptr;
-    settings_in.close();
-    settings_in.clear();
+    // The last save (the quit's) is on disk before the game is gone.
+    settings_writer.stop();
 }

@@ -12,6 +12,17 @@
 
 namespace {
 
+// A pick takes three draws (palette, hover swatch, current swatch). A cancel
+// that comes in between (Escape or the close button in the frame of the
+// click or the next) must not put the old colour back on the brush while the
+// tube keeps the new one: once a click is taken, the pick completes and the
+// cancel only closes the dialog. Only one colours dialog is ever open.
+struct Pick {
+    bool under_way = false;        // the palette took a click
+    bool cancel_meanwhile = false; // the close button fired after that
+};
+Pick pick;
+
 // A swatch tinted `c` under the panel; slot 0 holds `on_send` (not sent).
 Object* swatch(Object* panel, const char* name, Color c, Action on_send) {
     Object* o = new Object();
@@ -29,6 +40,7 @@ void create_change_colors_f(void*) {
     Object* container = Object_curent;
     const int n = Action_curent->iparam1;
     hits_layer1 = true;
+    pick = Pick();
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("colors_dialog", "text_void", 0.0, -81.5, 0.0);
     const Color old = conf->get_custom_color(n);
@@ -61,12 +73,14 @@ void create_change_colors_f(void*) {
     container->event.add_event_and_command(container->event, 1);
 }
 
+// A dialog already closing (its layer released) takes no colour any more.
 void create_palitra_f(void* hover) {
-    if (menu_block || !hits.is_hit()) return;
+    if (menu_block || !hits_layer1 || pick.under_way || !hits.is_hit()) return;
     Object* swatch = static_cast<Object*>(hover);
     swatch->setcolor(mouse_hover_pixel);
     if (!mouse.left_click) return;
     play_button_sound();
+    pick.under_way = true;
     swatch->event.send(0);
 }
 
@@ -81,11 +95,23 @@ void apply_color_and_exit_f(void* container) {
     const int n = Action_curent->iparam1;
     const Color chosen = Object_curent->rgb;
     if (!chosen.eq(conf->get_custom_color(n))) conf->set_custom_color(n, chosen);
-    static_cast<Object*>(container)->event.send(1);
-    hits_layer1 = false;
+    color = chosen;
+    // A cancel that came meanwhile has closed the dialog and released its
+    // layer already; by now another dialog may hold it.
+    if (!pick.cancel_meanwhile) {
+        static_cast<Object*>(container)->event.send(1);
+        hits_layer1 = false;
+    }
+    pick = Pick();
 }
 
+// The container is drawn before the swatches, so a cancel is seen here
+// before the pick it overtook is applied.
 void load_old_colors_f(void*) {
+    if (pick.under_way) {
+        pick.cancel_meanwhile = true;
+        return;
+    }
     const Action* a = Action_curent;
     color = Color(a->dparam1, a->dparam2, a->dparam3);
 }

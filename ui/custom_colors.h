@@ -16,7 +16,9 @@ void create_palitra_f(void* param);
 // tube's swatch and the brush.
 void change_const_color_f(void* param);
 // The tube's swatch, once (param: the container; iparam1: the colour number):
-// the colour replaces the tube's, then the dialog closes.
+// the colour replaces the tube's and loads the brush, then the dialog closes.
 void apply_color_and_exit_f(void* param);
-// The container on cancel, once: the brush gets back (dparam1..3).
+// The container on cancel, once: the brush gets back (dparam1..3), unless a
+// click on the palette came first, which then completes: tube, brush and the
+// saved colour always agree.
 void load_old_colors_f(void* param);

@@ -62,8 +62,18 @@ TEST_F(Navigation, UnknownPicturesRequestNothing) {
     conf->set_default(true);  // no picture on screen
     next_page();
     prev_page();
-    default_page();
     EXPECT_FALSE(nado_meniat_scenu);
+}
+
+TEST_F(Navigation, WithoutAPictureToShowAgainPicture1ComesInTheVariantTheSettingsSay) {
+    conf->set_default(true);
+    conf->detailed = true;
+    nado_meniat_scenu = false;
+    default_page();
+    expect_request(hpage01_f);
+    conf->detailed = false;
+    default_page();
+    expect_request(page01_f);
 }
 
 TEST_F(Navigation, DefaultPageRebuildsThePictureOnScreenTouchingNothingElse) {

@@ -128,4 +128,35 @@ TEST_F(CustomColors, EscapeLeavesTheTubeAndTheBrushAsTheyWere) {
     EXPECT_FALSE(show_reset_button);
 }
 
+// A cancel in the frame of the click or the next cannot part the tube from
+// the brush: the pick completes. A cancel before the click takes nothing.
+TEST_F(CustomColors, ACancelRacingAPickLeavesTubeBrushAndSavedColourAgreeing) {
+    for (int gap : {0, 1, -1}) {
+        SCOPED_TRACE(gap);
+        conf->reset_custom_colors();
+        ASSERT_NO_FATAL_FAILURE(open_dialog(2));
+        const Color own = conf->get_custom_color(2);
+        const Color red = hover_red();
+        auto click = [] {
+            push_button(true, SDL_BUTTON_LEFT);
+            push_button(false, SDL_BUTTON_LEFT);
+        };
+        if (gap < 0) push_key(SDLK_ESCAPE), frame();
+        click();
+        if (gap > 0) frame();
+        if (gap >= 0) push_key(SDLK_ESCAPE);
+        frame();
+        EXPECT_TRUE(run_until([] { return MENU_GLOBAL->links.empty(); }));
+        frames(2);
+        const Color want = gap < 0 ? own : red;
+        EXPECT_TRUE(conf->get_custom_color(2).eq(want));
+        EXPECT_TRUE(color.eq(want)) << "the brush";
+        EXPECT_TRUE(tubes().at(2)->links.at(0)->rgb.eq(want)) << "the tube's ribbon";
+        EXPECT_FALSE(hits_layer1);
+        EXPECT_EQ(conf->exist_custom_colors(), gap >= 0);
+        // The brush paints the tube's regions: it is not taken for another colour.
+        EXPECT_TRUE(color.eq(conf->get_custom_color(color_selected)));
+    }
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include "game/tubes.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/settings_writer.h"
 #include "shell/scene_loader.h"
 #include "support/file_bytes.h"
 #include "window/game_scene.h"
@@ -17,34 +18,10 @@ namespace {
 
 class GamePlay : public GameScene {
 protected:
-    // The region of the picture on screen named `name`.
-    Object* region(const std::string& name) {
-        const PageFigures& f = page_figures[conf->get_page() - 1];
-        const std::vector<PageRegion> list = page_regions(conf->detailed ? f.detailed : f.simple);
-        const std::vector<Object*> objects = regions();
-        for (size_t i = 0; i < list.size() && i < objects.size(); ++i)
-            if (list[i].name == name) return objects[i];
-        return nullptr;
-    }
-
-    // A point of the object where the screen shows the bare sheet: white,
-    // away from numbers and outlines.
-    std::pair<int, int> white_point(const Object* object) {
-        for (const auto& p : inside(object)) {
-            const Color c = pixel(p.first, p.second);
-            if (c.r > 0.97 && c.g > 0.97 && c.b > 0.97) return p;
-        }
-        return {-1, -1};
-    }
-
     void pick_tube(int number) {
         const auto points = inside(tubes().at(static_cast<size_t>(number - 1)));
         ASSERT_FALSE(points.empty());
         click_at(points[0].first, points[0].second);
-    }
-
-    static bool near(Color got, Color want) {
-        return std::abs(got.r - want.r) < 0.04 && std::abs(got.g - want.g) < 0.04 && std::abs(got.b - want.b) < 0.04;
     }
 };
 
@@ -134,6 +111,7 @@ TEST_F(GamePlay, FreeColouringKeepsBrushAndTubesAcrossPicturesAndSavesOnEachChan
 
     next_page();
     frames(2);
+    settings_writer.flush();
     EXPECT_FALSE(read_bytes(get_cfg_path()).empty()) << "leaving a picture saves";
     EXPECT_EQ(conf->get_page(), 2);
     EXPECT_EQ(tubes(), before) << "the same tube objects";

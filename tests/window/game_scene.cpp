@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "audio/sound.h"
+#include "game/page_table.h"
 #include "res/platform.h"
 #include "save/config.h"
 #include "scene/draw_blend.h"
@@ -121,4 +122,25 @@ Object* GameScene::child_running(const Object* parent, void (*fun)(void*), int i
         for (const Action& a : o->animate.actions)
             if (a.fun == fun && (i1 < 0 || a.iparam1 == i1)) return o;
     return nullptr;
+}
+
+Object* GameScene::region(const std::string& name) {
+    const PageFigures& f = page_figures[conf->get_page() - 1];
+    const std::vector<PageRegion> list = page_regions(conf->detailed ? f.detailed : f.simple);
+    const std::vector<Object*> objects = regions();
+    for (size_t i = 0; i < list.size() && i < objects.size(); ++i)
+        if (list[i].name == name) return objects[i];
+    return nullptr;
+}
+
+std::pair<int, int> GameScene::white_point(const Object* object) {
+    for (const auto& p : inside(object)) {
+        const Color c = pixel(p.first, p.second);
+        if (c.r > 0.97 && c.g > 0.97 && c.b > 0.97) return p;
+    }
+    return {-1, -1};
+}
+
+bool GameScene::near(Color got, Color want) {
+    return std::abs(got.r - want.r) < 0.04 && std::abs(got.g - want.g) < 0.04 && std::abs(got.b - want.b) < 0.04;
 }

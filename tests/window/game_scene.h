@@ -45,7 +45,15 @@ protected:
     // counted from the top left; from the matrix its last draw used.
     static std::vector<std::pair<int, int>> inside(const Object* object);
 
-    static Object* picture() ;             // the picture root on screen
+    // The region of the picture on screen named `name` (colorNelM).
+    static Object* region(const std::string& name);
+    // A point of the object where the screen shows the bare sheet: white,
+    // away from numbers and outlines; (-1, -1) when there is none.
+    static std::pair<int, int> white_point(const Object* object);
+    // Colours within a few steps of 8 bits of each other.
+    static bool near(Color got, Color want);
+
+    static Object* picture();              // the picture root on screen
     static std::vector<Object*> regions(); // its regions, in build order
     static std::vector<Object*> tubes();   // the tube objects, tube 1 first
 };
