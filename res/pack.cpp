@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,7 +34,15 @@ static std::vector<unsigned char> read_whole(std::ifstream& in) {
 Pack::Pack(const char* path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "pintabo: cannot open resource archive %s\n", path);
+        const int error = errno;
+        const std::string file(path);
+        const size_t slash = file.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+        const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+        std::fprintf(stderr,
+                     "pintabo: cannot open the archive %s (%s); the game's archives are looked for in %s. "
+                     "Reinstalling the game, or running make in its source folder, restores it.\n",
+                     name.c_str(), std::strerror(error), folder.c_str());
         std::exit(1);
     }
     const std::vector<unsigned char> bytes = read_whole(in);

@@ -96,11 +96,20 @@ static std::string with_slash(std::string folder) {
     return folder;
 }
 
+// The archives are one set: the folder that holds the most of the ones
+// every start opens is the game's, so a single missing archive is reported
+// where the others are, not sought in another folder.
 std::string get_resources_path() {
     const std::string bundle = with_slash(get_boundle_path());
-    const std::string beside = bundle + "data/";
-    if (access((beside + "interface.pak").c_str(), R_OK) == 0) return beside;
-    return bundle + "../share/pintabo/";
+    const std::string candidates[2] = {bundle + "data/", bundle + "../share/pintabo/"};
+    const char* const always_opened[] = {"interface.pak", "langall.pak", "langen.pak", "sound.pak", "music.pak"};
+    int best = 0, best_count = 0;
+    for (int c = 0; c < 2; ++c) {
+        int count = 0;
+        for (const char* name : always_opened) count += access((candidates[c] + name).c_str(), R_OK) == 0;
+        if (count > best_count) best = c, best_count = count;
+    }
+    return candidates[best];
 }
 
 static std::string home_folder() {

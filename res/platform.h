@@ -13,9 +13,10 @@ unsigned mac_load_tex(char* bytes, int count);
 // The folder of the running executable, without a trailing slash.
 std::string get_boundle_path();
 
-// The folder holding the archives, ending with exactly one slash: "data/"
-// beside the executable when it holds "interface.pak", else the installed
-// share/pintabo/ folder.
+// The folder holding the archives, ending with exactly one slash: of "data/"
+// beside the executable (a build) and the installed "../share/pintabo/", the
+// one holding more of the archives every start opens; "data/" when neither
+// holds any.
 std::string get_resources_path();
 
 // $XDG_CONFIG_HOME/pintabo/com.quillfen.pintabo.cfg ($XDG_CONFIG_HOME defaults

@@ -14,6 +14,7 @@
 #include "shell/termination.h"
 
 uint32_t CURENT_TIME = 0;
+uint32_t (*frame_clock)() = [] { return static_cast<uint32_t>(SDL_GetTicks()); };
 Object* map = nullptr;
 Object* cursor = nullptr;
 Scena* scena = nullptr;
@@ -23,7 +24,7 @@ Scena* scena = nullptr;
 bool frame_loop_running() { return map && cursor && !(map->dead && cursor->dead); }
 
 void draw_scene() {
-    CURENT_TIME = SDL_GetTicks();
+    CURENT_TIME = frame_clock();
     // Computed textures move with the clock; without any, nothing is redrawn.
     if (!texturebase.empty()) texturebase.regenall();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

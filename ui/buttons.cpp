@@ -12,6 +12,25 @@
 
 namespace {
 
+// The click action of a menu widget runs under an id of its own, so the
+// widget's vanishing slot can end it: a widget that is going away (its menu
+// closing, its panel rebuilt in another language) answers no click or key
+// from the frame its vanishing starts.
+constexpr int32_t click_id = 2;
+
+Action click_action(void (*on_click)(void*), void* param) {
+    Action a = make_action(on_click, 0.0, param);
+    a.id = click_id;
+    return a;
+}
+
+// The vanishing slot of a widget: fades it and ends its click action.
+int add_vanish_slot(Object* widget) {
+    const int slot = add_slot(widget, {make_action(unmerge_transparency_f)});
+    widget->event.add_idmove({click_id, 2});
+    return slot;
+}
+
 const char* const lang_labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lang_es", "setup_lang_ru", "setup_lang_fr"};
 
 Object* clickable(const char* pak, const char* name, double x, double y, double z) {
@@ -49,25 +68,25 @@ event_and_command create_default_button_m(Object* parent, const char* name, doub
                                           void (*on_click)(void*), void* click_param, int layer, bool localized,
                                           int i1, int i2, int i3, double hover_scale) {
     Object* button = clickable(localized ? language_pak() : "langall.pak", name, x, y, z);
-    Action click = make_action(on_click, 0.0, click_param);
+    Action click = click_action(on_click, click_param);
     click.iparam1 = i1;
     click.iparam2 = i2;
     click.iparam3 = i3;
     start_slot(button, {click, hover_action(layer, hover_scale)});
     parent->addlink(button);
-    add_slot(button, {make_action(unmerge_transparency_f)});
+    add_vanish_slot(button);
     return {&button->event, 1};
 }
 
 event_and_command create_default_url_button_m(Object* parent, const char* name, double x, double y, double z, int link,
                                               int ad, double hover_scale, int layer) {
     Object* button = clickable(language_pak(), name, x, y, z);
-    Action click = make_action(when_mouse_select_web_button_f);
+    Action click = click_action(when_mouse_select_web_button_f, nullptr);
     click.iparam1 = link;
     click.iparam2 = ad;
     click.iparam3 = layer;
     start_slot(button, {click, hover_action(layer, hover_scale)});
-    add_slot(button, {make_action(unmerge_transparency_f)});
+    add_vanish_slot(button);
     parent->addlink(button);
     return {&button->event, 1};
 }
@@ -82,9 +101,8 @@ event_and_command create_default_checkbox_m(Object* parent, double x, double y, 
     add_slot(tick, {make_action(unmerge_transparency_f)});
 
     Object* box = clickable("langall.pak", "unchecked", x, y, z);
-    start_slot(box, {make_action(when_mouse_select_checkbox_f, 0.0, option)});
-    const int vanish = add_slot(box, {make_action(unmerge_transparency_f)});
-    box->event.select_slot(vanish);
+    start_slot(box, {click_action(when_mouse_select_checkbox_f, option)});
+    add_vanish_slot(box);
     box->event.add_event_and_command(tick->event, 1);
 
     parent->addlink(box);

@@ -30,12 +30,16 @@ Action watching(action_fun fun, bool value) {
 }
 
 // Switches the music, the mode and the variant as soon as their boxes are
-// ticked; it goes with the panel.
-void add_option_watcher(Object* panel) {
+// ticked. It stops when the panel starts to vanish (its slot 1): a mode
+// switched afterwards, on the help screen say, is not its business.
+event_and_command add_option_watcher(Object* panel) {
     Object* watcher = new Object();
     start_slot(watcher, {watching(play_music_f, conf->music_on), watching(redraw_scene_when_check_f, conf->by_numbers),
                          watching(redraw_scene_when_check_complex_f, conf->detailed)});
+    add_slot(watcher, {});
+    watcher->event.add_idmove({1, 2});
     panel->addlink(watcher);
+    return {&watcher->event, 1};
 }
 
 // Slot 2 closes the whole menu, slot 3 swaps the panel for one in the newly
@@ -61,9 +65,11 @@ void add_panel_slots(Object* container, Object* panel, const std::vector<event_a
 
 }  // namespace
 
-// Runs in the menu's container (the current object).
+// Runs in the menu's container (the current object). A container already
+// closing builds nothing: its panel is going, not coming.
 void create_menu_first_f(void*) {
     Object* container = Object_curent;
+    if (menu_closing(container)) return;
     hits_layer1 = true;
     Object* panel = create_default_background_m("menu_dialog", "setup", 0.0, -81.5, 0.0);
 
@@ -72,7 +78,7 @@ void create_menu_first_f(void*) {
     widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 0.292, &conf->music_on));
     widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 2.272, &conf->by_numbers));
     widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 1.589, &conf->detailed));
-    add_option_watcher(panel);
+    widgets.push_back(add_option_watcher(panel));
 
     widgets.push_back(create_default_button_m(panel, "button_close", 3.434, widget_y, 2.316,
                                               when_mouse_select_button_cancel_send2_f, panel, 1, false, 0, 0, 0, 1.1));

@@ -102,6 +102,12 @@ void add_close_slot(Object* container, std::initializer_list<event_and_command> 
     container->event.add_action(destroy);
 }
 
+bool menu_closing(const Object* container) {
+    for (const Action& a : container->animate.actions)
+        if (a.fun == default_menu_destroy) return true;
+    return container->deleted;
+}
+
 void emerge_scale_f(void*) {
     const Action* a = Action_curent;
     Object* o = Object_curent;

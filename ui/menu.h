@@ -29,6 +29,9 @@ Object* create_default_background_m(const char* frame, const char* text, double 
 // slot, then the container's own deletion after 500 ms.
 void add_close_slot(Object* container, std::initializer_list<event_and_command> parts);
 
+// The container's close slot has been sent (its deletion is under way).
+bool menu_closing(const Object* container);
+
 // The language archive of the current language.
 const char* language_pak();
 

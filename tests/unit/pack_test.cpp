@@ -128,9 +128,10 @@ TEST(Pack, DamagedArchivesKeepTheWholeEntriesBeforeTheFault) {
     EXPECT_EQ(d.names.size(), 2u);
 }
 
-TEST(PackDeathTest, MissingArchiveNamesTheFileAndExitsWithOne) {
+TEST(PackDeathTest, MissingArchiveNamesTheFileItsFolderAndTheRemedyAndExitsWithOne) {
     EXPECT_EXIT(Pack("/no/such/folder/interface.pak"), ::testing::ExitedWithCode(1),
-                "cannot open resource archive /no/such/folder/interface.pak");
+                "cannot open the archive interface.pak \\(No such file or directory\\); the game's archives are "
+                "looked for in /no/such/folder/\\. Reinstalling the game, or running make");
 }
 
 TEST(Pack, MissingImageChangesNoCount) {

@@ -12,11 +12,13 @@
 #include "save/config.h"
 #include "scene/draw_blend.h"
 #include "scene/model.h"
+#include "shell/frame_clock.h"
 #include "shell/scene_loader.h"
 #include "shell/startup.h"
 #include "ui/menu.h"
 
 void GameScene::SetUp() {
+    real_clock = frame_clock;
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     media.setpwd(get_boundle_path() + "/../data/");
@@ -30,6 +32,7 @@ void GameScene::SetUp() {
 
 void GameScene::TearDown() {
     if (map) quit();
+    frame_clock = real_clock;
     media.setpwd("0");
 }
 
@@ -48,9 +51,23 @@ void GameScene::quit() {
     hits.hit = nullptr;
 }
 
+// Game time, so a stepped clock runs as many frames as it takes.
 void GameScene::run_for(unsigned ms) {
-    const Uint32 until = SDL_GetTicks() + ms;
-    while (SDL_GetTicks() < until) frame();
+    const uint32_t from = CURENT_TIME;
+    do frame();
+    while (CURENT_TIME - from < ms);
+}
+
+namespace {
+uint32_t stepped_now = 0;
+uint32_t stepped_step = 16;
+uint32_t stepped_clock() { return stepped_now += stepped_step; }
+}  // namespace
+
+void GameScene::step_clock(unsigned ms_per_frame) {
+    stepped_now = CURENT_TIME;
+    stepped_step = ms_per_frame;
+    frame_clock = stepped_clock;
 }
 
 void GameScene::click_at(int x, int y) {

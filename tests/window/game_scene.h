@@ -12,6 +12,7 @@ class GameScene : public WindowScene {
 protected:
     // The help screen opens at a first start; most tests play without it.
     bool help_at_start = false;
+    uint32_t (*real_clock)() = nullptr;
 
     void SetUp() override;
     void TearDown() override;
@@ -20,8 +21,11 @@ protected:
     // exit_scene, then frames until both roots are dismantled, then the singletons go.
     void quit();
 
-    // Frames until at least `ms` milliseconds have passed.
+    // Frames until at least `ms` milliseconds of game time have passed.
     void run_for(unsigned ms);
+    // From now on every frame is exactly `ms_per_frame` later than the one
+    // before, however long it takes to draw (until the test ends).
+    void step_clock(unsigned ms_per_frame);
     // Frames until `done()` holds, for at most `ms` milliseconds; whether it held.
     template <typename Done>
     bool run_until(Done done, unsigned ms = 10000) {

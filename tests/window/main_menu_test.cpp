@@ -11,7 +11,9 @@
 
 #include "game/page_table.h"
 #include "save/config.h"
+#include "shell/frame_clock.h"
 #include "shell/startup.h"
+#include "game/navigation.h"
 #include "ui/buttons.h"
 #include "ui/interface_buttons.h"
 #include "ui/menu.h"
@@ -151,6 +153,51 @@ TEST_F(MainMenu, LanguageChangeBuildsThePanelAgainInTheNewLanguageAndIsSaved) {
     quit();
     start();
     EXPECT_EQ(conf->language, 1);
+}
+
+// While the panel is rebuilt in a new language, the old panel answers
+// nothing; a close once the new one is up takes the new one away as every
+// close does; and the option watchers end with their panel.
+TEST_F(MainMenu, TheOldPanelIsDeafDuringALanguageChangeAndItsWatchersEndWithIt) {
+    step_clock(16);
+    ASSERT_NO_FATAL_FAILURE(open_menu());
+    Object* old_panel = panel();
+    const auto spanish = inside(button(when_mouse_select_lang_button_f, 2)).at(0);
+    click_on(button(when_mouse_select_lang_button_f, 1));
+    // Clicks on the old Spanish entry and Escape, every frame until the new
+    // panel is there.
+    push_motion(spanish.first, spanish.second);
+    while (panel() == old_panel) {
+        push_button(true, SDL_BUTTON_LEFT);
+        push_button(false, SDL_BUTTON_LEFT);
+        push_key(SDLK_ESCAPE);
+        frame();
+        ASSERT_EQ(conf->language, 1);
+        ASSERT_TRUE(hits_layer1);
+    }
+    Object* german = panel();
+    ASSERT_NO_FATAL_FAILURE(settle());
+    EXPECT_EQ(panels(), 1u);
+
+    // Closed, and then the game switches to free colouring (as the help
+    // screen's mode button does) while the panel is still vanishing: the
+    // picture is rebuilt once, not again by the closed menu's watcher.
+    push_key(SDLK_ESCAPE);
+    frame();
+    EXPECT_FALSE(hits_layer1);
+    bool vanishing = false;
+    for (const Action& a : german->animate.actions) vanishing |= a.fun == unmerge_scale_f;
+    EXPECT_TRUE(vanishing) << "the new panel vanishes";
+    const Object* before = picture();
+    conf->by_numbers = false;
+    default_page();
+    int rebuilds = 0;
+    for (int i = 0; i < 40; ++i) {
+        frame();
+        if (picture() != before) ++rebuilds, before = picture();
+    }
+    EXPECT_EQ(rebuilds, 1);
+    EXPECT_EQ(tubes().size(), 18u);
 }
 
 TEST_F(MainMenu, ClearAllWipesEveryPictureAndRebuildsThisOneKeepingTheTubes) {
