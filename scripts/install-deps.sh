@@ -12,6 +12,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core libpng-dev libpolyclipping-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream
+  libebur128-dev
 )
 
 missing=()

@@ -50,10 +50,11 @@ TEST(SoundAssetsMusic, LastsWholeBarsAndAtLeastThirtySeconds) {
     EXPECT_EQ(w.frames() / bar, static_cast<size_t>(snd::music_bars));
 }
 
-TEST(SoundAssetsMusic, PeaksJustBelowFullScaleWithoutDc) {
+// Background music is mixed well under the effects, yet never near silence.
+TEST(SoundAssetsMusic, PeaksClearOfFullScaleWithoutDc) {
     const DecodedWav& w = decoded();
-    EXPECT_GE(peak_dbfs(w), -3.0);
-    EXPECT_LE(peak_dbfs(w), 0.0);
+    EXPECT_GE(peak_dbfs(w), -20.0);
+    EXPECT_LE(peak_dbfs(w), -1.0);
     for (int c = 0; c < 2; ++c) EXPECT_LT(std::fabs(mean(decoded().channel(c))), 0.002);
 }
 

@@ -218,33 +218,28 @@ Audio make_finish() {
 }
 
 Audio make_scena_false() {
-    Audio a = blank(1, 0.75);
+    // Under half a second: R128 then integrates over one block, the whole
+    // boop, rather than weighing its quiet end more than its onset.
+    Audio a = blank(1, 0.48);
     const Target out = Target::at(a);
 
-    // "Uh-uh": two hummed notes falling a minor third (D4 to B3), each
-    // sagging a little in pitch. Only the lowest harmonics: round, not buzzy.
-    Voice hum;
-    hum.attack = 0.025;
-    hum.decay = 0.12;
-    hum.sustain = 0.35;
-    hum.release = 0.07;
-    hum.glide_time = 0.25;
-    hum.partials = {{1.0, 1.0, 0.0}, {2.0, 0.3, 0.0}, {3.0, 0.08, 0.0}};
+    // "Boop": one round, low note that sinks a fifth (E4 to A3) as it dies
+    // away, like a soft bubble bumping into glass. No second note, no held
+    // hum: nothing that sounds like a buzzer. The overtones fade first, so
+    // the onset has a little shape and the rest is a near-pure tone.
+    Voice boop;
+    boop.freq = midi_freq(64);
+    boop.glide_to = midi_freq(57);
+    boop.glide_time = 0.09;
+    boop.attack = 0.018;
+    boop.decay = 0.16;
+    boop.hold = 0.28;
+    boop.release = 0.14;
+    boop.partials = {{1.0, 1.0, 0.0}, {2.0, 0.16, 0.08}, {3.0, 0.04, 0.04}};
+    render(boop, out, 0);
 
-    hum.freq = midi_freq(62);
-    hum.glide_to = hum.freq * 0.975;
-    hum.hold = 0.15;
-    render(hum, out, 0);
-
-    hum.freq = midi_freq(59);
-    hum.glide_to = hum.freq * 0.96;
-    hum.hold = 0.24;
-    hum.release = 0.12;
-    hum.amp = 0.95;
-    render(hum, out, at_time(0.28));
-
-    lowpass(a, 1600.0);
-    add_reverb(a, 0.72, 0.5, 0.08);
+    lowpass(a, 1200.0);
+    add_reverb(a, 0.72, 0.55, 0.06);
     return finish(a);
 }
 

@@ -4,22 +4,38 @@
 
 #include "res/pack.h"
 #include "sound_effects.h"
+#include "sound_loudness.h"
 #include "sound_music.h"
 #include "sound_wav.h"
 
-std::vector<WavFile> build_effect_wavs() {
-    return {
-        {"button.wav", snd::encode_wav(snd::make_button())},
-        {"banka.wav", snd::encode_wav(snd::make_banka())},
-        {"scena.wav", snd::encode_wav(snd::make_scena())},
-        {"finish.wav", snd::encode_wav(snd::make_finish())},
-        {"scena_false.wav", snd::encode_wav(snd::make_scena_false())},
-    };
-}
-
-WavFile build_music_wav() { return {"music.wav", snd::encode_wav(snd::make_music())}; }
-
 namespace {
+
+// The mix, set by purpose in integrated loudness (LUFS; see sound_loudness.h
+// for the sounds too short to integrate). Finishing a picture is the loudest
+// moment; a right click sits with the interface clicks just under it; a
+// wrong click is the softest effect, so it never sounds like a scolding; the
+// music, which plays for hours, lies under everything (and the game's mixer
+// lowers it a further 10.6 dB).
+struct Mixed {
+    const char* name;
+    snd::Audio (*make)();
+    double lufs;
+};
+
+const Mixed effects_mix[] = {
+    {"button.wav", snd::make_button, -20.5},
+    {"banka.wav", snd::make_banka, -20.5},
+    {"scena.wav", snd::make_scena, -20.0},
+    {"finish.wav", snd::make_finish, -16.0},
+    {"scena_false.wav", snd::make_scena_false, -23.0},
+};
+const Mixed music_mix = {"music.wav", snd::make_music, -24.0};
+
+WavFile mixed(const Mixed& m) {
+    snd::Audio a = m.make();
+    snd::set_loudness(a, m.lufs);
+    return {m.name, snd::encode_wav(a)};
+}
 
 bool write_archive(const std::string& path, std::vector<WavFile>& files) {
     Pack pack;
@@ -40,6 +56,14 @@ bool write_archive(const std::string& path, std::vector<WavFile>& files) {
 }
 
 }  // namespace
+
+std::vector<WavFile> build_effect_wavs() {
+    std::vector<WavFile> out;
+    for (const Mixed& m : effects_mix) out.push_back(mixed(m));
+    return out;
+}
+
+WavFile build_music_wav() { return mixed(music_mix); }
 
 bool build_sound_archives(const std::string& outdir) {
     std::vector<WavFile> effects = build_effect_wavs();
