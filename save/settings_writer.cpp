@@ -19,6 +19,7 @@ struct Settings_writer::State {
     bool keep_old = false;      // until a write has kept the old file
     unsigned long written = 0;
     unsigned long superseded = 0;
+    std::string last_written;
 
     void run() {
         std::unique_lock<std::mutex> lock(mutex);
@@ -26,7 +27,7 @@ struct Settings_writer::State {
             changed.wait(lock, [this] { return waiting || stopping; });
             if (!waiting) return;
             const std::string to = path;
-            const std::string what = std::move(bytes);
+            std::string what = std::move(bytes);
             const bool keep = keep_old;
             waiting = false;
             busy = true;
@@ -35,6 +36,7 @@ struct Settings_writer::State {
             lock.lock();
             busy = false;
             ++written;
+            if (ok) last_written = what;
             if (ok && keep && to == path) keep_old = false;
             changed.notify_all();
         }
@@ -101,4 +103,10 @@ unsigned long Settings_writer::superseded() const {
     if (!state_) return 0;
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->superseded;
+}
+
+std::string Settings_writer::last_written() const {
+    if (!state_) return {};
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->last_written;
 }

@@ -25,6 +25,8 @@ public:
     // Writes done and snapshots dropped for a newer one, since the start.
     unsigned long written() const;
     unsigned long superseded() const;
+    // The bytes of the newest write that succeeded (empty before the first).
+    std::string last_written() const;
 
 private:
     struct State;

@@ -10,11 +10,17 @@
 
 Object* Object_curent = nullptr;
 
-Object::Object() { event.setup(&animate); }
+long Object::alive_ = 0;
+
+Object::Object() {
+    event.setup(&animate);
+    ++alive_;
+}
 
 // The archive reference of each add() goes back first; each model then gives
 // back its texture, which keeps the archive open until the last one goes.
 Object::~Object() {
+    --alive_;
     for (const std::string& pak : added_paks) media.unget(pak.c_str());
     for (Model* m : models) delete m;
 }

@@ -40,6 +40,8 @@ public:
 
     Object();
     ~Object();
+    // Objects in existence, for checks that nothing piles up over hours.
+    static long alive() { return alive_; }
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
 
@@ -59,6 +61,7 @@ public:
     void draw_for_hit_test() const;
 
 private:
+    static long alive_;
     void call_funs(int phase);
     void draw_models();
     void free_dead_children();

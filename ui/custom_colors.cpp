@@ -84,10 +84,11 @@ void create_palitra_f(void* hover) {
     swatch->event.send(0);
 }
 
+// The brush takes the colour together with the tube, when the pick is
+// applied, so the two never disagree for a frame.
 void change_const_color_f(void* current) {
     Object* swatch = static_cast<Object*>(current);
     swatch->setcolor(Object_curent->rgb);
-    color = Object_curent->rgb;
     swatch->event.send(0);
 }
 

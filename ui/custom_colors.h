@@ -13,7 +13,7 @@ void create_change_colors_f(void* param);
 // takes it on a click.
 void create_palitra_f(void* param);
 // The hover swatch, once (param: the tube's swatch): the colour goes to the
-// tube's swatch and the brush.
+// tube's swatch.
 void change_const_color_f(void* param);
 // The tube's swatch, once (param: the container; iparam1: the colour number):
 // the colour replaces the tube's and loads the brush, then the dialog closes.

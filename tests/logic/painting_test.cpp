@@ -3,6 +3,7 @@
 #include "game/painting.h"
 #include "logic/game_fixture.h"
 #include "res/platform.h"
+#include "save/settings_writer.h"
 #include "support/file_bytes.h"
 
 namespace {
@@ -115,11 +116,42 @@ TEST_F(Painting, TheLastRegionFinishesThePictureStartsTheBurstsAndSaves) {
     EXPECT_EQ(color_effect_num, 4);
     EXPECT_EQ(effect_quality, 12);
     EXPECT_EQ(color_effect_order.items, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3}));
+    settings_writer.flush();
     const std::vector<unsigned char> saved = read_bytes(get_cfg_path());
     ASSERT_FALSE(saved.empty()) << "a finished picture is written at once";
     std::ifstream in(get_cfg_path(), std::ios::binary);
     const Config back(in);
     EXPECT_EQ(back.pieces_qor.at(0).size(), 2u);
+}
+
+// A detailed picture keeps its painting in tables of its own: it counts as
+// begun after one region (so the clear button comes) and as finished on its
+// last region, whatever the simple variant holds.
+TEST_F(Painting, ADetailedPictureIsBegunFinishedAndClearedByItsOwnTable) {
+    const PageVariant& detailed = page_figures[12].detailed;
+    conf->detailed = true;
+    show_picture(13);
+    conf->set_quality(detailed.total);
+    std::vector<PageRegion> list = page_regions(detailed);
+    list.erase(std::remove_if(list.begin(), list.end(), [](const PageRegion& r) { return r.num == 9; }), list.end());
+    ASSERT_EQ(static_cast<int>(list.size()), detailed.total);
+    for (size_t i = 0; i < list.size(); ++i) {
+        pick_tube(list[i].num);
+        click(list[i].id, list[i].num);
+        ASSERT_TRUE(conf->get_color_state(list[i].id)) << list[i].name;
+        ASSERT_FALSE(conf->is_clean());
+        if (i + 1 < list.size()) {
+            ASSERT_FALSE(conf->is_finish()) << "after " << i + 1;
+        }
+    }
+    EXPECT_TRUE(conf->is_finish());
+    EXPECT_EQ(effect_quality, 12) << "the bubbles start";
+    conf->detailed = false;
+    EXPECT_TRUE(conf->is_clean()) << "the simple variant is untouched";
+    conf->detailed = true;
+    conf->clear_color();
+    EXPECT_TRUE(conf->is_clean());
+    EXPECT_FALSE(conf->is_finish());
 }
 
 TEST_F(Painting, FreeColouringPaintsAnyRegionAndRemembersWhatItCovered) {

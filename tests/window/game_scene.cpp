@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "audio/sound.h"
+#include "support/game_session.h"
 #include "game/page_table.h"
 #include "res/platform.h"
 #include "save/config.h"
@@ -36,19 +37,13 @@ void GameScene::TearDown() {
     media.setpwd("0");
 }
 
-void GameScene::start() {
-    load_settings();
-    if (!help_at_start) conf->help_on_start = false;
-    sound = new Sound();
-    start_scene();
-}
+void GameScene::start() { session_start(help_at_start); }
 
 void GameScene::quit() {
-    exit_scene();
-    for (int guard = 0; frame_loop_running() && guard < 500; ++guard) frame();
-    draw_blend_models.models.clear();
-    free_game();
-    hits.hit = nullptr;
+    session_quit([] {
+        read_input();
+        DrawGLScene();
+    });
 }
 
 // Game time, so a stepped clock runs as many frames as it takes.
@@ -78,31 +73,7 @@ void GameScene::click_at(int x, int y) {
     frame();
 }
 
-std::vector<std::pair<int, int>> GameScene::inside(const Object* object) {
-    std::vector<std::pair<int, int>> points;
-    if (object->models.empty()) return points;
-    const Model* m = object->models[0];
-    const float* v = reinterpret_cast<const float*>(m->vertices);
-    std::vector<std::pair<double, int>> order;
-    for (int t = 0; t < m->triangle_count; ++t) {
-        const float* p = v + 9 * t;
-        order.push_back({-std::abs((p[3] - p[0]) * (p[7] - p[1]) - (p[4] - p[1]) * (p[6] - p[0])), t});
-    }
-    std::sort(order.begin(), order.end());
-    double proj[16];
-    GLint view[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, proj);
-    glGetIntegerv(GL_VIEWPORT, view);
-    for (const auto& [area, t] : order) {
-        const float* p = v + 9 * t;
-        double wx, wy, wz;
-        if (!gluProject((p[0] + p[3] + p[6]) / 3, (p[1] + p[4] + p[7]) / 3, (p[2] + p[5] + p[8]) / 3, m->matrix, proj,
-                        view, &wx, &wy, &wz))
-            continue;
-        points.push_back({static_cast<int>(wx), view[3] - 1 - static_cast<int>(wy)});
-    }
-    return points;
-}
+std::vector<std::pair<int, int>> GameScene::inside(const Object* object) { return screen_points_inside(object); }
 
 Object* GameScene::picture() { return old_scena; }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+class Object;
+
+// The real game in an open window, started and quit the way the game's own
+// entry point does it (settings from XDG_CONFIG_HOME, the mixer on whatever
+// SDL_AUDIODRIVER says), for tests that drive it frame by frame.
+
+// Settings, mixer, roots, music, the saved picture and the standing scene.
+// Without `help_at_start` the help screen stays shut whatever the file says.
+void session_start(bool help_at_start);
+
+// The quit: exit_scene (saving), frames until both roots are dismantled,
+// then the singletons go and the last save is on disk.
+void session_quit(void (*frame)());
+
+// Window points (from the top left) inside an object's first model, largest
+// triangles first, from the matrix its last draw used.
+std::vector<std::pair<int, int>> screen_points_inside(const Object* object);
