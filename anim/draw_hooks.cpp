@@ -2,16 +2,20 @@
 
 #include <GL/gl.h>
 
-static void toggle(GLenum cap, int phase) {
+#include "scene/draw_list.h"
+
+// Off around the object's models and around each child, on again after;
+// in the drawing state the walk's records take along.
+static void toggle(bool& on, int phase) {
     if (phase == 1 || phase == 3)
-        glDisable(cap);
+        on = false;
     else if (phase == 2 || phase == 4)
-        glEnable(cap);
+        on = true;
 }
 
-void disable_depth_test(int phase, void*) { toggle(GL_DEPTH_TEST, phase); }
+void disable_depth_test(int phase, void*) { toggle(draw_state.depth_test, phase); }
 
-void disable_light(int phase, void*) { toggle(GL_LIGHTING, phase); }
+void disable_light(int phase, void*) { toggle(draw_state.lighting, phase); }
 
 void face_on_top(int phase, void*) {
     if (phase == 1) {

@@ -1,19 +1,27 @@
 // The running game: its real start-up, then picture 9 (the one with the most
-// regions) in both variants, idle and during the completion effect. Prints
-// tab-separated rows that bench/run-game-bench.sh gathers into a table:
+// regions) in both variants, idle and during the completion effect; over
+// the detailed variant, the pointer moving continuously in each way of
+// drawing (brush alone over a kept scene, whole frames only when something
+// changed, every frame whole as before), the game resting for 10 s with
+// nothing moving, and for reference a bare full redraw: the same recorded
+// meshes drawn straight with GL every frame, with the one-pixel read-back and
+// a selection pass over all of them. Prints tab-separated rows that
+// bench/run-game-bench.sh gathers into a table:
 //   frames  <screen> <picture> <state> <frames> <frames/s> <p50 ms> <p99 ms> <processor ms per frame>
+//   rest    <screen> <seconds> <processor % of one core> <frames drawn>
 //   process <screen> <ms to the first frame> <peak resident KiB> <samples>
-// A frame is read_input() + DrawGLScene(), as in the game's loop. Needs a
-// display; the window takes the screen's size. The settings are those of a
-// player who has turned the help screen off, in a temporary folder that is
-// removed at the end.
+// A frame is read_input() + DrawGLScene(), as in the game's loop; where the
+// game paces its loop (the pointer moving, resting) the bench does too, so
+// the frame times there show the cadence and the processor time the cost.
+// Needs a display; the window takes the screen's size. The settings are those
+// of a player who has turned the help screen off, in a temporary folder that
+// is removed at the end.
 //   game_bench [frames per measurement, 500 when not given]
-// The completion effect is measured from its start to its last burst, and
-// started again, once its bubbles are gone, until that many frames are held.
 #include <SDL/SDL.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,9 +33,15 @@
 #include "game/navigation.h"
 #include "game/page_table.h"
 #include "process_stats.h"
+#include "scene/draw_list.h"
+#include "shell/frame_pacer.h"
+#include "shell/presenter.h"
 #include "res/platform.h"
+#include "shell/hits.h"
+#include <GL/glu.h>
 #include "save/config.h"
 #include "save/settings_file.h"
+#include "shell/frame_clock.h"
 #include "shell/frame_loop.h"
 #include "shell/input.h"
 #include "shell/scena.h"
@@ -61,6 +75,90 @@ void frame(Frames* into = nullptr) {
     into->cpu_ms += process_cpu_ms() - cpu;
 }
 
+// The pointer on a circle over the picture, a few pixels further each frame.
+void move_pointer(int step) {
+    const double a = step * 0.05;
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(scena->width / 2 + scena->height * 0.25 * std::cos(a));
+    e.motion.y = static_cast<Uint16>(scena->height / 2 + scena->height * 0.25 * std::sin(a));
+    SDL_PushEvent(&e);
+}
+
+// Frames as the game's loop runs them, paced; the time of each is from one
+// frame's start to the next, the processor time that of the frame itself.
+template <typename Before>
+Frames paced_frames(int count, Before before) {
+    Frames f;
+    Frame_pacer pacer;
+    auto last = Clock::now();
+    for (int i = 0; i < count; ++i) {
+        before(i);
+        const double cpu = process_cpu_ms();
+        read_input();
+        DrawGLScene();
+        f.cpu_ms += process_cpu_ms() - cpu;
+        pacer.wait_for_next_frame();
+        const auto now = Clock::now();
+        f.wall_ms.push_back(std::chrono::duration<double, std::milli>(now - last).count());
+        last = now;
+    }
+    return f;
+}
+
+// The reference: the same meshes the game recorded, drawn straight every
+// frame as a plain OpenGL loop draws them: clear, scene, one pixel read
+// back, brush, swap, and a selection pass over every mesh of the scene.
+Frames bare_full_redraw(int count) {
+    const Draw_list scene = recorded_scene();
+    const Draw_list brush = recorded_cursor();
+    std::vector<GLuint> select(4096);
+    Frames f;
+    for (int i = 0; i < count; ++i) {
+        const double cpu = process_cpu_ms();
+        const auto t = Clock::now();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        scene.issue();
+        glFlush();
+        GLfloat pixel[3];
+        glReadPixels(scena->width / 2, scena->height / 2, 1, 1, GL_RGB, GL_FLOAT, pixel);
+        brush.issue();
+        SDL_GL_SwapBuffers();
+        glSelectBuffer(static_cast<GLsizei>(select.size()), select.data());
+        glRenderMode(GL_SELECT);
+        glInitNames();
+        glPushName(0);
+        GLdouble projection[16];
+        GLint viewport[4];
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        gluPickMatrix(scena->width / 2.0, scena->height / 2.0, 2.0, 2.0, viewport);
+        glMultMatrixd(projection);
+        glMatrixMode(GL_MODELVIEW);
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        GLuint name = 0;
+        for (const Draw_record& r : scene.records) {
+            glLoadName(name++);
+            glLoadMatrixd(r.matrix);
+            glVertexPointer(3, GL_FLOAT, 0, r.vertices);
+            glDrawArrays(GL_TRIANGLES, 0, 3 * r.triangles);
+        }
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glRenderMode(GL_RENDER);
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        f.wall_ms.push_back(ms_since(t));
+        f.cpu_ms += process_cpu_ms() - cpu;
+    }
+    return f;
+}
+
 void frames_for(double ms) {
     const auto start = Clock::now();
     while (ms_since(start) < ms) frame();
@@ -75,6 +173,37 @@ void report(const std::string& what, const char* state, const Frames& f) {
     const double n = static_cast<double>(times.size());
     std::printf("frames\t%s\t%s\t%s\t%zu\t%.1f\t%.2f\t%.2f\t%.2f\n", screen().c_str(), what.c_str(), state,
                 times.size(), n * 1000.0 / total, percentile(times, 50.0), percentile(times, 99.0), f.cpu_ms / n);
+    std::fflush(stdout);
+}
+
+const char* mode_name(Presenter::Mode m) {
+    switch (m) {
+        case Presenter::Mode::partial: return "pointer moving, brush redrawn alone";
+        case Presenter::Mode::swap: return "pointer moving, partial presentation off";
+        default: return "pointer moving, every frame whole (PINTABO_DRAW=full)";
+    }
+}
+
+void measure_pointer_and_rest(const std::string& what, int frames) {
+    const Presenter::Mode before = presenter.mode();
+    for (Presenter::Mode m : {Presenter::Mode::partial, Presenter::Mode::swap, Presenter::Mode::full}) {
+        presenter.set_mode(m);
+        paced_frames(30, move_pointer);  // the brush is on its way
+        report(what, mode_name(m), paced_frames(frames, move_pointer));
+    }
+    presenter.set_mode(before);
+    report(what, "bare full redraw of the same meshes", bare_full_redraw(frames));
+
+    // Nothing moves: the game's loop for ten seconds, as it runs.
+    presenter.force_full();
+    frames_for(settle_ms);
+    const double cpu = process_cpu_ms();
+    const auto start = Clock::now();
+    const unsigned long drawn = presenter.whole_frames + presenter.brush_frames;
+    paced_frames(600, [](int) {});
+    const double wall = ms_since(start);
+    std::printf("rest\t%s\t%.1f\t%.2f\t%lu\n", screen().c_str(), wall / 1000.0,
+                100.0 * (process_cpu_ms() - cpu) / wall, presenter.whole_frames + presenter.brush_frames - drawn);
     std::fflush(stdout);
 }
 
@@ -99,7 +228,14 @@ bool measure_variant(bool detailed, int frames) {
 
     // From the start of the effect to the launch of its last burst: bubbles
     // of four to six bursts are alive at once.
+    // The same bubbles in the same places every run: a fixed seed, and game
+    // time stepping 16 ms a frame whatever a frame takes.
     Frames effect;
+    std::srand(9);
+    uint32_t (*real_clock)() = frame_clock;
+    static uint32_t stepped = 0;
+    stepped = CURENT_TIME;
+    frame_clock = [] { return stepped += 16; };
     while (effect.wall_ms.size() < static_cast<size_t>(frames)) {
         start_completion_effect(1, COLORS_NUM);
         const auto start = Clock::now();
@@ -108,9 +244,11 @@ bool measure_variant(bool detailed, int frames) {
             std::fprintf(stderr, "the completion effect left %d of its bursts unlaunched\n", effect_quality);
             return false;
         }
-        frames_for(settle_ms);
+        for (int i = 0; i < 100; ++i) frame();  // 1.6 s of game time: the last bubbles go
     }
+    frame_clock = real_clock;
     report(what, "completion effect", effect);
+    if (detailed) measure_pointer_and_rest(what, frames);
     return true;
 }
 

@@ -39,8 +39,11 @@ awk -F '\t' '
     value[row, col] = text
   }
   $1 == "frames" {
-    cell($3 ", " $4, $2, sprintf("%.0f frames/s, p50 %.1f ms, p99 %.1f ms, processor %.0f ms/frame (%d frames)",
+    cell($3 ", " $4, $2, sprintf("%.0f frames/s, p50 %.1f ms, p99 %.1f ms, processor %.1f ms/frame (%d frames)",
                                  $6, $7, $8, $9, $5))
+  }
+  $1 == "rest" {
+    cell("resting, nothing moving, " $3 " s", $2, sprintf("processor %.2f %% of one core, %d frames drawn", $4, $5))
   }
   $1 == "process" {
     cell("start-up to the first frame", $2, sprintf("%d ms", $3))

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "res/drawn_resources.h"
 #include "res/platform.h"
 
 static uint32_t read_u32(const unsigned char* p) {
@@ -49,7 +50,9 @@ Pack::Pack(const char* path) {
     parse(bytes.data(), bytes.size());
 }
 
+// The bytes models point into go: whatever is drawn next is drawn anew.
 Pack::~Pack() {
+    if (!files.empty()) drawn_resources_changed();
     for (raw& f : files) delete[] f.data;
 }
 
@@ -114,6 +117,7 @@ void Pack::ungetimage(unsigned long texture) {
         if (image_refs[i] <= 0) {
             image_refs[i] = 0;
             const GLuint name = static_cast<GLuint>(texture);
+            drawn_resources_changed();
             glDeleteTextures(1, &name);
             images[i] = 0;
         }

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <vector>
 
+#include "res/drawn_resources.h"
+
 // Copies the surface's pixels into tightly packed R,G,B(,A) bytes, top row
 // first, whatever the surface's channel masks and row pitch are.
 static std::vector<unsigned char> packed_pixels(SDL_Surface* s, int channels) {
@@ -67,6 +69,7 @@ unsigned mac_load_tex(char* bytes, int count) {
     SDL_FreeSurface(surface);
 
     GLuint tex = 0;
+    drawn_resources_changed();
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
     GLint alignment = 4;

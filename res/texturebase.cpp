@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "res/drawn_resources.h"
 #include "res/texture_generators.h"
 #include "shell/frame_clock.h"
 
@@ -109,6 +110,7 @@ Texturegen::Texturegen(texture_generator generator_, param_deleter deleter_, voi
       height(height_),
       pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4, 0),
       pixels_size(pixels.size()) {
+    drawn_resources_changed();
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
     {
@@ -126,6 +128,7 @@ Texturegen::~Texturegen() {
 
 void Texturegen::regen(int time) {
     generator(time, width, height, pixels.data(), param);
+    drawn_resources_changed();
     glBindTexture(GL_TEXTURE_2D, tex);
     UnpackAlignment unpack;
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -170,6 +173,7 @@ void Texturebase::ungen(const char* name) {
     const size_t i = static_cast<size_t>(index);
     gen_refs[i] -= 1;
     if (gen_refs[i] > 0) return;
+    drawn_resources_changed();
     glDeleteTextures(1, &gens[i]->tex);
     delete gens[i];
     gens.erase(gens.begin() + index);

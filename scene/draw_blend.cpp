@@ -4,13 +4,17 @@
 
 #include <algorithm>
 
+#include "scene/draw_list.h"
 #include "scene/model.h"
 
 void Draw_blend::draw_models() {
-    glDepthMask(GL_FALSE);
-    for (Model* m : models) m->draw_blend();
-    glDepthMask(GL_TRUE);
+    Draw_list now;
+    now.clear();
+    now.open();
+    now.add_blended(models);
     models.clear();
+    now.issue();
+    now.close();
 }
 
 void Draw_blend::forget(const Model* m) { models.erase(std::remove(models.begin(), models.end(), m), models.end()); }

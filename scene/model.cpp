@@ -2,11 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "res/media.h"
 #include "res/texturebase.h"
 #include "scene/draw_blend.h"
+#include "scene/draw_list.h"
 
 static uint32_t read_u32(const unsigned char* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -15,6 +17,7 @@ static uint32_t read_u32(const unsigned char* p) {
 
 Model::~Model() {
     draw_blend_models.forget(this);
+    Draw_list::forget_everywhere(this);
     if (generated) {
         // A refused name took nothing, so it gives nothing back.
         if (texture != 0) texturebase.ungen(texture_source.c_str());
@@ -64,85 +67,37 @@ void Model::setcolor(double r, double g, double b, double a) {
     colored = true;
 }
 
-// The material block is read through copies: its floats need not be aligned.
-void Model::apply_material() const {
-    float ambient[4], diffuse[4], specular[4], shininess;
-    std::memcpy(ambient, material + 4, 16);
-    std::memcpy(diffuse, material + 20, 16);
-    std::memcpy(specular, material + 36, 16);
-    std::memcpy(&shininess, material + 52, 4);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-}
-
-// Colour material makes the current colour drive ambient and diffuse. The
-// material is refreshed from the colour when colour material is switched on,
-// so every model sets its colour with it off and then switches it on: a tint
-// restored by glPopAttrib, or a colour equal to the current one, would
-// otherwise leave the previous model's tint in the material.
-void Model::set_colour(double r, double g, double b, double a, bool tinted) const {
-    glDisable(GL_COLOR_MATERIAL);
-    if (tinted)
-        glColor4d(r, g, b, a);
-    else
-        glColor4d(1.0, 1.0, 1.0, 1.0);
-    glEnable(GL_COLOR_MATERIAL);
-}
-
-void Model::draw_arrays() const {
-    glTexCoordPointer(2, GL_FLOAT, 0, texcoords);
-    glVertexPointer(3, GL_FLOAT, 0, vertices);
-    glNormalPointer(GL_FLOAT, 0, normals);
-    glDrawArrays(GL_TRIANGLES, 0, 3 * triangle_count);
-}
-
+// The walk records the model with the drawing state the hooks left; a
+// blended model is queued instead and keeps that state for its later draw.
 void Model::draw() {
     glGetDoublev(GL_MODELVIEW_MATRIX, matrix);
     if (!material) return;
     if (blended()) {
-        saved_depth_test = glIsEnabled(GL_DEPTH_TEST);
-        saved_lighting = glIsEnabled(GL_LIGHTING);
+        saved_depth_test = draw_state.depth_test;
+        saved_lighting = draw_state.lighting;
         if (saved_lighting)
-            for (int i = 0; i < 8; ++i) saved_lights[i] = glIsEnabled(static_cast<GLenum>(GL_LIGHT1 + i));
+            for (int i = 0; i < 8; ++i) saved_lights[i] = draw_state.lights >> i & 1;
         draw_blend_models.push_model(this);
         return;
     }
-    if (alpha_tested()) glEnable(GL_ALPHA_TEST);
-    apply_material();
-    glBindTexture(GL_TEXTURE_2D, texture);
-    if (colored) glPushAttrib(GL_CURRENT_BIT);
-    set_colour(rgba[0], rgba[1], rgba[2], 1.0, colored);
-    draw_arrays();
-    if (colored) glPopAttrib();
-    if (alpha_tested()) glDisable(GL_ALPHA_TEST);
+    if (draw_list_target) draw_list_target->add(*this);
 }
 
-void Model::draw_blend() {
-    if (!saved_depth_test) glDisable(GL_DEPTH_TEST);
-    if (saved_lighting) {
-        glEnable(GL_LIGHTING);
-        for (int i = 0; i < 8; ++i)
-            if (saved_lights[i]) glEnable(static_cast<GLenum>(GL_LIGHT1 + i));
+void Model::box(float out[6]) const {
+    if (!box_known_) {
+        const float* v = reinterpret_cast<const float*>(vertices);
+        for (int k = 0; k < 3; ++k) {
+            box_[k] = triangle_count > 0 ? v[k] : 0.0f;
+            box_[k + 3] = box_[k];
+        }
+        for (int i = 0; i < 3 * triangle_count; ++i)
+            for (int k = 0; k < 3; ++k) {
+                box_[k] = std::min(box_[k], v[3 * i + k]);
+                box_[k + 3] = std::max(box_[k + 3], v[3 * i + k]);
+            }
+        box_known_ = true;
     }
-    if (alpha_tested()) glEnable(GL_ALPHA_TEST);
-    glLoadMatrixd(matrix);
-    glEnable(GL_BLEND);
-    apply_material();
-    glBindTexture(GL_TEXTURE_2D, texture);
-    if (colored) glPushAttrib(GL_CURRENT_BIT);
-    set_colour(rgba[0], rgba[1], rgba[2], rgba[3], colored);
-    draw_arrays();
-    if (colored) glPopAttrib();
-    if (!saved_depth_test) glEnable(GL_DEPTH_TEST);
-    if (saved_lighting) {
-        glDisable(GL_LIGHTING);
-        for (int i = 0; i < 8; ++i)
-            if (saved_lights[i]) glDisable(static_cast<GLenum>(GL_LIGHT1 + i));
-    }
-    if (alpha_tested()) glDisable(GL_ALPHA_TEST);
-    glDisable(GL_BLEND);
+    std::memcpy(out, box_, sizeof box_);
 }
 
 void Model::draw_for_hit_test() const {

@@ -35,10 +35,13 @@ public:
     bool load(const unsigned char** pos, const unsigned char* end, const char* pak);
 
     void setcolor(double r, double g, double b, double a);
+    // Keeps the current matrix and records the model into the frame's draw
+    // list (a blended one into the blended queue).
     void draw();
-    void draw_blend();
     void draw_for_hit_test() const;
     void draw_only_grab_matrix();
+    // The model's bounds in its own coordinates: min x, y, z, max x, y, z.
+    void box(float out[6]) const;
 
     static constexpr size_t header_size = 69;  // with L = 0 and N = 0
 
@@ -46,7 +49,6 @@ public:
     bool blended() const { return material && material[1] != 0; }
 
 private:
-    void apply_material() const;
-    void set_colour(double r, double g, double b, double a, bool tinted) const;
-    void draw_arrays() const;
+    mutable float box_[6] = {};
+    mutable bool box_known_ = false;
 };

@@ -5,10 +5,13 @@
 
 #include "res/texturebase.h"
 #include "scene/draw_blend.h"
+#include "scene/draw_list.h"
 #include "scene/object.h"
 #include "shell/frame_clock.h"
+#include "shell/frame_pacer.h"
 #include "shell/hits.h"
 #include "shell/input.h"
+#include "shell/presenter.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
 #include "shell/termination.h"
@@ -19,45 +22,66 @@ Object* map = nullptr;
 Object* cursor = nullptr;
 Scena* scena = nullptr;
 
+namespace {
+
+Draw_list scene_list;
+Draw_list cursor_list;
+
+// One root walked from the camera: its actions run, its models are recorded.
+void record_tree(Object* root, Draw_list& into) {
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -100.0f);
+    into.clear();
+    into.open();
+    draw_list_target = &into;
+    draw_state = Draw_state();
+    root->draw();
+    into.add_blended(draw_blend_models.models);
+    draw_blend_models.models.clear();
+    into.note_lights();
+    draw_list_target = nullptr;
+}
+
+}  // namespace
+
+const Draw_list& recorded_scene() { return scene_list; }
+const Draw_list& recorded_cursor() { return cursor_list; }
+
 // Both trees are drawn until they are wholly dismantled, so nothing still
 // linked is left to leak when the roots are freed.
 bool frame_loop_running() { return map && cursor && !(map->dead && cursor->dead); }
 
-void draw_scene() {
+void record_frame() {
     CURENT_TIME = frame_clock();
     // Computed textures move with the clock; without any, nothing is redrawn.
     if (!texturebase.empty()) texturebase.regenall();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -100.0f);
-    map->draw();
-    draw_blend_models.draw_models();
+    record_tree(map, scene_list);
+    record_tree(cursor, cursor_list);
+}
 
-    // The colour under the pointer; window rows count from the bottom.
-    if (mouse.x >= 0 && mouse.y >= 0 && mouse.x < scena->width && mouse.y < scena->height) {
-        glFlush();
-        GLfloat pixel[3] = {0.0f, 0.0f, 0.0f};
-        glReadPixels(mouse.x, scena->height - 1 - mouse.y, 1, 1, GL_RGB, GL_FLOAT, pixel);
-        mouse_hover_pixel = Color(pixel[0], pixel[1], pixel[2]);
-    }
-
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -100.0f);
-    cursor->draw();
+void draw_scene() {
+    record_frame();
+    presenter.draw_whole(scene_list, cursor_list);
+    scene_list.close();
+    cursor_list.close();
 }
 
 void DrawGLScene() {
-    draw_scene();
-    SDL_GL_SwapBuffers();
+    record_frame();
+    presenter.present(scene_list, cursor_list);
+    scene_list.close();
+    cursor_list.close();
     hits.recalc();
 }
 
 int SDL_main() {
     start_game();
+    Frame_pacer pacer;
     while (frame_loop_running()) {
         read_input();
         if (termination_requested()) exit_scene();
         DrawGLScene();
+        pacer.wait_for_next_frame();
     }
     shutdown_game();
     return 0;

@@ -10,12 +10,20 @@ class Object;
 // dismantled, and the shutdown. Returns 0 after a normal quit.
 int SDL_main();
 
-// One frame: draw_scene(), then swap the buffers and pick.
+// One frame: record it, show what changed of it (presenter.h), pick.
 void DrawGLScene();
 
-// A frame's drawing: sample the clock, draw `map` and the queued blended
-// models, read back the colour under the pointer, draw `cursor`.
+// A frame's walk: sample the clock, run and record `map` (its blended
+// models last), then `cursor`. Nothing is drawn yet.
+void record_frame();
+
+// A whole frame into the back buffer, without showing it: the recorded
+// scene, the colour under the pointer read back, the brush over it.
 void draw_scene();
+
+// What the last frame recorded: the scene under the brush, and the brush.
+const class Draw_list& recorded_scene();
+const class Draw_list& recorded_cursor();
 
 // True while neither root has been dismantled.
 bool frame_loop_running();

@@ -2,6 +2,9 @@
 
 #include <GL/glu.h>
 
+#include <cstring>
+
+#include "scene/model.h"
 #include "scene/object.h"
 #include "shell/input.h"
 
@@ -12,7 +15,82 @@ void Hits::test_hit() { candidates.push_back(Object_curent); }
 
 bool Hits::is_hit() const { return hit != nullptr && hit == Object_curent; }
 
+namespace {
+
+// Whether a model, with the matrix of its last draw, may cover the pick
+// region: its bounds projected to the window, against the region's square.
+bool may_cover(const Model* m, const GLdouble projection[16], const GLint viewport[4], double px, double py) {
+    float box[6];
+    m->box(box);
+    double x0 = 1e18, y0 = 1e18, x1 = -1e18, y1 = -1e18;
+    for (int corner = 0; corner < 8; ++corner) {
+        double wx, wy, wz;
+        if (!gluProject(box[corner & 1 ? 3 : 0], box[corner & 2 ? 4 : 1], box[corner & 4 ? 5 : 2], m->matrix,
+                        projection, viewport, &wx, &wy, &wz))
+            return true;  // cannot tell: let the selection pass decide
+        x0 = wx < x0 ? wx : x0;
+        y0 = wy < y0 ? wy : y0;
+        x1 = wx > x1 ? wx : x1;
+        y1 = wy > y1 ? wy : y1;
+    }
+    return x1 >= px - 2.0 && x0 <= px + 2.0 && y1 >= py - 2.0 && y0 <= py + 2.0;
+}
+
+}  // namespace
+
+// What the pick depends on: the pointer, the candidates in their order and
+// each of their models' geometry and matrix.
+void Hits::remember_pick(std::vector<double>& into) const {
+    into.clear();
+    into.push_back(static_cast<double>(mouse.x));
+    into.push_back(static_cast<double>(mouse.y));
+    for (const Object* o : candidates) {
+        double id = 0.0;
+        std::memcpy(&id, &o, sizeof o < sizeof id ? sizeof o : sizeof id);
+        into.push_back(id);
+        for (const Model* m : o->models) {
+            double geometry = 0.0;
+            std::memcpy(&geometry, &m->vertices, sizeof m->vertices < sizeof geometry ? sizeof m->vertices : sizeof geometry);
+            into.push_back(geometry);
+            into.push_back(static_cast<double>(m->triangle_count));
+            into.insert(into.end(), m->matrix, m->matrix + 16);
+        }
+    }
+}
+
 void Hits::recalc() {
+    // Nothing under the pointer can have changed: the same answer stands.
+    remember_pick(next_pick_);
+    if (pick_known && next_pick_.size() == last_pick_.size() &&
+        std::memcmp(next_pick_.data(), last_pick_.data(), next_pick_.size() * sizeof(double)) == 0) {
+        candidates.clear();
+        return;
+    }
+    last_pick_.swap(next_pick_);
+    pick_known = true;
+    ++passes;
+
+    GLdouble saved[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, saved);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const double px = static_cast<double>(mouse.x), py = static_cast<double>(viewport[3] - mouse.y);
+
+    // Only what may lie under the pointer goes through the selection pass,
+    // under its own index, so the order of the candidates still settles ties.
+    std::vector<size_t> near;
+    for (size_t i = 0; i < candidates.size(); ++i)
+        for (const Model* m : candidates[i]->models)
+            if (m->vertices && may_cover(m, saved, viewport, px, py)) {
+                near.push_back(i);
+                break;
+            }
+    hit = nullptr;
+    if (near.empty()) {
+        candidates.clear();
+        return;
+    }
+
     glSelectBuffer(512, select_buffer);
     glRenderMode(GL_SELECT);
     glInitNames();
@@ -20,18 +98,14 @@ void Hits::recalc() {
 
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    GLdouble saved[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, saved);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
     glLoadIdentity();
-    gluPickMatrix(static_cast<GLdouble>(mouse.x), static_cast<GLdouble>(viewport[3] - mouse.y), 2.0, 2.0, viewport);
+    gluPickMatrix(px, py, 2.0, 2.0, viewport);
     glMultMatrixd(saved);
     glMatrixMode(GL_MODELVIEW);
 
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (size_t i = 0; i < candidates.size(); ++i) {
+    for (size_t i : near) {
         glLoadName(static_cast<GLuint>(i));
         candidates[i]->draw_for_hit_test();
     }
@@ -40,13 +114,12 @@ void Hits::recalc() {
     glFlush();
     const GLint records = glRenderMode(GL_RENDER);
 
-    hit = nullptr;
     if (records > 0) {
         GLuint best_depth = select_buffer[1];
         GLuint best_name = select_buffer[3];
         for (GLint r = 1; r < records; ++r) {
             const GLuint depth = select_buffer[r * 4 + 1];
-            if (depth < best_depth) {
+            if (depth < best_depth || (depth == best_depth && select_buffer[r * 4 + 3] < best_name)) {
                 best_depth = depth;
                 best_name = select_buffer[r * 4 + 3];
             }

@@ -8,9 +8,11 @@ class Object;
 
 // Finds the clickable object under the pointer: objects with the hook
 // mouse_select enter themselves as candidates while the frame is drawn; after
-// the swap the candidates are redrawn in selection mode through a 2x2-pixel
-// region around the pointer, and the nearest wins (the earlier on a tie).
-// Handlers see the result during the next frame.
+// the swap the candidates that may lie under the pointer (their bounds say)
+// are redrawn in selection mode through a 2x2-pixel region around the
+// pointer, and the nearest wins (the earlier on a tie). When the pointer, the
+// candidates and their matrices are all as at the last pick, the answer
+// stands without a pass. Handlers see the result during the next frame.
 class Hits {
 public:
     GLuint select_buffer[512] = {};
@@ -22,6 +24,13 @@ public:
     void test_hit();
     void recalc();
     bool is_hit() const;
+
+    bool pick_known = false;   // cleared to force the next pass
+    unsigned long passes = 0;  // selection passes made, for the benchmarks
+
+private:
+    void remember_pick(std::vector<double>& into) const;
+    std::vector<double> last_pick_, next_pick_;
 };
 
 extern Hits hits;

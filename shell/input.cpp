@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "shell/presenter.h"
+
 MouseState mouse;
 SDL_Event keyevent;
 bool keydown = false;
@@ -41,6 +43,14 @@ void handle_event(const SDL_Event& e) {
             keydown = true;
             keyused = false;
             keyevent = e;
+            break;
+        // What the window showed may be gone: the next frame is drawn whole.
+        case SDL_VIDEOEXPOSE:
+        case SDL_VIDEORESIZE:
+            presenter.force_full();
+            break;
+        case SDL_ACTIVEEVENT:
+            if (e.active.gain) presenter.force_full();
             break;
         default:
             break;

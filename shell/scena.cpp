@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scene/draw_list.h"
+
 SDL_Surface* surface = nullptr;
 
 Scena::Scena(int w, int h, int b) {
@@ -122,12 +124,14 @@ void init_light() {
     glLightfv(GL_LIGHT1, GL_SPECULAR, specular);
 }
 
+// The walk only records, so the switch goes to the drawing state the
+// records take along; the frame sets GL from them when it draws.
 void add_light(int phase, void*) {
     if (phase == 1 || phase == 3) {
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT1);
+        draw_state.lighting = true;
+        draw_state.lights |= 1;
     } else if (phase == 2 || phase == 4) {
-        glDisable(GL_LIGHT1);
-        glDisable(GL_LIGHTING);
+        draw_state.lights &= static_cast<uint8_t>(~1u);
+        draw_state.lighting = false;
     }
 }

@@ -15,6 +15,7 @@
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
+#include "shell/presenter.h"
 #include "shell/scena.h"
 #include "shell/scene_loader.h"
 #include "shell/termination.h"
@@ -121,6 +122,9 @@ void free_game() {
     delete cursor;
     cursor = nullptr;
     MENU_GLOBAL = nullptr;
+    hits.hit = nullptr;
+    hits.pick_known = false;
+    presenter.force_full();
     // The last save (the quit's) is on disk before the game is gone.
     settings_writer.stop();
 }

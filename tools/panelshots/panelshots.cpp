@@ -89,13 +89,10 @@ void pointer_away() {
 
 bool make_folder(const std::string& path) { return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
 
-// One frame drawn as the game draws it, read back before the swap. Blended
-// models queued under the cursor are drawn straight away, where the game
-// would draw them at its next frame.
+// One frame drawn as the game draws it, read back before the swap.
 bool shoot(const std::string& path) {
     read_input();
     draw_scene();
-    draw_blend_models.draw_models();
     glFinish();
     const int w = scena->width, h = scena->height;
     const size_t row = static_cast<size_t>(w) * 3;

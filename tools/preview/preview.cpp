@@ -24,12 +24,8 @@
 
 namespace {
 
-// The game's own frame drawing; blended models queued under the cursor are
-// drawn straight away here, where the game would draw them at its next frame.
-void draw_frame() {
-    draw_scene();
-    draw_blend_models.draw_models();
-}
+// The game's own frame drawing, into the back buffer.
+void draw_frame() { draw_scene(); }
 
 bool save_screenshot(const std::string& path) {
     const int w = scena->width, h = scena->height;

@@ -17,7 +17,7 @@
 #include "game/pages.h"
 #include "res/media.h"
 #include "save/config.h"
-#include "scene/draw_blend.h"
+#include "scene/draw_list.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/scena.h"
@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glLoadIdentity();
         glTranslatef(0.0f, 0.0f, -100.0f);
-        map->draw();
-        draw_blend_models.draw_models();
+        draw_tree_now(map);
         glFinish();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, scena->width, scena->height, GL_RGB, GL_UNSIGNED_BYTE, px.data());

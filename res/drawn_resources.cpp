@@ -1,0 +1,3 @@
+#include "res/drawn_resources.h"
+
+uint64_t drawn_resources_generation = 0;
