@@ -1,7 +1,8 @@
 // The printed sheets fill each mesh as the outline of its merged triangles,
 // so that no seam shows between neighbours: a square frame cut into
-// triangles of both windings must come back as one outer ring and one hole
-// with nothing but the frame's own corners, whichever plane it lies in.
+// triangles of both windings, two of them overlapping, must come back as one
+// outer ring and one hole with nothing but the frame's own corners,
+// whichever plane it lies in.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,8 +25,9 @@ double signed_area(const SheetRing& ring) {
 }
 
 // A 4 x 4 square with a 2 x 2 hole, in eight triangles (every other one wound
-// clockwise) and a degenerate one; `up` is the vertex axis of the second
-// coordinate, the remaining one at a fixed depth.
+// clockwise), one of them drawn twice with opposite windings, as strokes that
+// cross at a joint are, and a degenerate one. `up_is_z` puts the second
+// coordinate on z, else on y; the remaining axis is a fixed depth.
 Mesh frame_mesh(bool up_is_z) {
     const double tris[8][6] = {
         {-2, -2, 2, -2, 1, -1}, {-2, -2, -1, -1, 1, -1}, {2, -2, 2, 2, 1, 1},   {2, -2, 1, -1, 1, 1},
@@ -41,6 +43,7 @@ Mesh frame_mesh(bool up_is_z) {
         return v;
     };
     for (const auto& t : tris) m.triangle(vertex(t[0], t[1]), vertex(t[2], t[3]), vertex(t[4], t[5]));
+    m.triangle(vertex(-2, -2), vertex(1, -1), vertex(2, -2));  // the first one again, wound the other way
     m.triangle(vertex(0, 3), vertex(1, 3), vertex(2, 3));  // no area
     return m;
 }
