@@ -31,13 +31,18 @@ static std::vector<unsigned char> read_whole(std::ifstream& in) {
 }
 
 Pack::Pack(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!load(path)) {
         std::fprintf(stderr, "pintabo: cannot open resource archive %s\n", path);
         std::exit(1);
     }
+}
+
+bool Pack::load(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
     const std::vector<unsigned char> bytes = read_whole(in);
     parse(bytes.data(), bytes.size());
+    return true;
 }
 
 Pack::~Pack() {

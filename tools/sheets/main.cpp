@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= page_count; ++n)
         if (options.picture == 0 || options.picture == n) pictures.push_back(n);
     const std::string folder = get_resources_path();
-    // Every archive is looked for before anything is written.
+    // Every archive is looked for before anything is written, so a missing
+    // one fails at once.
     for (int n : pictures) {
         const std::string path = folder + page_archive(n, options.detailed);
         if (access(path.c_str(), R_OK) != 0) return fail("cannot read the picture archive " + path);
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < pictures.size(); ++i) {
         const int n = pictures[i];
         const std::string path = folder + page_archive(n, options.detailed);
-        const Pack archive(path.c_str());
+        Pack archive;
+        if (!archive.load(path.c_str())) return fail("cannot read the picture archive " + path);
         const PageFigures& figures = page_figures[n - 1];
         const std::vector<uint32_t> palette(figures.palette, figures.palette + figures.tubes);
         if (i > 0) pdf.next_page();
