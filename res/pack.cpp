@@ -33,8 +33,7 @@ static std::vector<unsigned char> read_whole(std::ifstream& in) {
 }
 
 Pack::Pack(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!load(path)) {
         const int error = errno;
         const std::string file(path);
         const size_t slash = file.rfind('/');
@@ -42,12 +41,19 @@ Pack::Pack(const char* path) {
         const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
         std::fprintf(stderr,
                      "pintabo: cannot open the archive %s (%s); the game's archives are looked for in %s. "
-                     "Reinstalling the game, or running make in its source folder, restores it.\n",
+                     "Reinstalling the game, or running make in its source folder, restores it.
+",
                      name.c_str(), std::strerror(error), folder.c_str());
         std::exit(1);
     }
+}
+
+bool Pack::load(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
     const std::vector<unsigned char> bytes = read_whole(in);
     parse(bytes.data(), bytes.size());
+    return true;
 }
 
 // The bytes models point into go: whatever is drawn next is drawn anew.

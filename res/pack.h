@@ -26,6 +26,9 @@ public:
     // Loads the archive at `path`. An archive that cannot be opened ends the
     // process with status 1 after naming the file on standard error.
     explicit Pack(const char* path);
+    // Loads the archive at `path` into an empty Pack; false when the file
+    // cannot be opened. A damaged archive keeps the entries read whole.
+    bool load(const char* path);
     // An empty archive for the writer side.
     Pack() = default;
     ~Pack();

@@ -9,11 +9,7 @@
 #include "res/texturebase.h"
 #include "scene/draw_blend.h"
 #include "scene/draw_list.h"
-
-static uint32_t read_u32(const unsigned char* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
+#include "scene/model_record.h"
 
 Model::~Model() {
     draw_blend_models.forget(this);
@@ -27,17 +23,14 @@ Model::~Model() {
 }
 
 bool Model::load(const unsigned char** pos, const unsigned char* end, const char* pak) {
-    const unsigned char* p = *pos;
-    if (p > end || static_cast<size_t>(end - p) < 4) return false;
-    const uint64_t name_len = read_u32(p);
-    const uint64_t left = static_cast<uint64_t>(end - p);
-    if (name_len == 0 || left < 4 + name_len + 60 + 4 + 1) return false;
-    const char* name = reinterpret_cast<const char*>(p + 4);
-    if (!std::memchr(name, 0, name_len)) return false;
-    const unsigned char* mat = p + 4 + name_len;
-    const uint64_t n = read_u32(mat + 60);
-    if (left - (4 + name_len + 65) < 96 * n) return false;
+    MeshRecord record;
+    if (!read_model_record(pos, end, &record)) return false;
+    load(record, pak);
+    return true;
+}
 
+void Model::load(const MeshRecord& record, const char* pak) {
+    const char* name = record.texture_name;
     texture_name = name;
     if (name[0] != '\0' && name[1] == '#') {
         // A procedural texture, computed and shared under its full name; a
@@ -50,13 +43,11 @@ bool Model::load(const unsigned char** pos, const unsigned char* end, const char
         texture_source = pak;
         generated = false;
     }
-    material = mat;
-    triangle_count = static_cast<int>(n);
-    vertices = mat + 65;
-    normals = vertices + 36 * n;
-    texcoords = normals + 36 * n;
-    *pos = texcoords + 24 * n;
-    return true;
+    material = record.material;
+    triangle_count = record.triangle_count;
+    vertices = record.vertices;
+    normals = record.normals;
+    texcoords = record.texcoords;
 }
 
 void Model::setcolor(double r, double g, double b, double a) {

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// One textured triangle mesh, read in place from a record of an object file.
-// Record layout, little-endian: uint32 L, L bytes of NUL-terminated texture
-// name, a 60-byte material block, uint32 N triangles, one pad byte, then
-// 36*N bytes of vertices, 36*N of normals and 24*N of texture coordinates.
+struct MeshRecord;
+
+// One textured triangle mesh, read in place from a record of an object file
+// (the layout is in scene/model_record.h).
 class Model {
 public:
     double rgba[4] = {1.0, 1.0, 1.0, 1.0};
@@ -33,6 +33,8 @@ public:
     // Reads the record at *pos (never past `end`) and advances *pos past it.
     // Returns false, taking no texture, when the record does not fit.
     bool load(const unsigned char** pos, const unsigned char* end, const char* pak);
+    // Takes a record read whole, and its texture.
+    void load(const MeshRecord& record, const char* pak);
 
     void setcolor(double r, double g, double b, double a);
     // Keeps the current matrix and records the model into the frame's draw

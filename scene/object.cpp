@@ -2,11 +2,11 @@
 
 #include <GL/gl.h>
 
-#include <cstdint>
-#include <cstring>
+#include <vector>
 
 #include "res/media.h"
 #include "scene/model.h"
+#include "scene/model_record.h"
 
 Object* Object_curent = nullptr;
 
@@ -25,32 +25,19 @@ Object::~Object() {
     for (Model* m : models) delete m;
 }
 
-// Reads an object file: a marker byte (255 is followed by four bytes that are
-// passed over), an int32 model count and that many model records. A short or
-// lying file keeps the models read whole before the fault.
+// Reads an object file (scene/model_record.h); a short or lying file keeps
+// the models read whole before the fault.
 void Object::add(const char* pak, const char* name) {
     added_paks.push_back(pak);
     const raw file = media.get(pak, name);
-    if (!file.data || file.size < 5) return;
-    const unsigned char* pos = file.data;
-    const unsigned char* end = file.data + file.size;
-    if (*pos == 255) pos += 4;
-    pos += 1;
-    if (end - pos < 4) return;
-    int32_t count;
-    std::memcpy(&count, pos, 4);
-    pos += 4;
-    int read = 0;
-    for (int32_t i = 0; i < count; ++i) {
+    std::vector<MeshRecord> records;
+    if (!read_object_records(file.data, file.size, &records)) return;
+    for (const MeshRecord& r : records) {
         Model* m = new Model();
-        if (!m->load(&pos, end, pak)) {
-            delete m;
-            break;
-        }
+        m->load(r, pak);
         models.push_back(m);
-        ++read;
     }
-    model_count += read;
+    model_count += static_cast<int>(records.size());
     loaded = true;
 }
 

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev
   xvfb xauth xdotool imagemagick
   libfreetype-dev fonts-dejavu-core libpng-dev libpolyclipping-dev
+  libcairo2-dev poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   libebur128-dev

@@ -1,0 +1,36 @@
+#include "sheet_texts.h"
+
+#include <cstdio>
+
+namespace {
+
+struct SheetTexts {
+    const char* code;
+    const char* simple;    // printf format taking the picture number
+    const char* detailed;
+};
+
+// The game's own names for the mode and the pictures. French keeps its space
+// before the colon as a no-break space.
+const SheetTexts texts[sheet_language_count] = {
+    {"en", "Paint by numbers: picture %d", "Paint by numbers: picture %d, detailed"},
+    {"de", "Malen nach Zahlen: Bild %d", "Malen nach Zahlen: Bild %d, detailliert"},
+    {"es", "Pintar por números: dibujo %d", "Pintar por números: dibujo %d, detallado"},
+    {"ru", "Раскраска по номерам: картинка %d", "Раскраска по номерам: картинка %d, подробная"},
+    {"fr", "Coloriage par numéros\u00a0: dessin %d", "Coloriage par numéros\u00a0: dessin %d, détaillé"},
+};
+
+}  // namespace
+
+int sheet_language(const std::string& code) {
+    for (int i = 0; i < sheet_language_count; ++i)
+        if (code == texts[i].code) return i;
+    return -1;
+}
+
+std::string sheet_title(int language, int picture, bool detailed) {
+    const SheetTexts& t = texts[language];
+    char line[160];
+    std::snprintf(line, sizeof line, detailed ? t.detailed : t.simple, picture);
+    return line;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// The words printed on a sheet, in the game's five languages.
+
+constexpr int sheet_language_count = 5;
+
+// The language's two-letter code ("en", "de", "es", "ru", "fr"), or -1 when
+// `code` names none of them.
+int sheet_language(const std::string& code);
+
+// The title line: "Paint by numbers: picture 9" with the variant named when
+// it is the detailed one.
+std::string sheet_title(int language, int picture, bool detailed);
