@@ -15,6 +15,9 @@ struct RegionImage {
     int count() const { return static_cast<int>(colour.size()); }
 };
 
+// The colour number of a colour and group key.
+inline int colour_of_key(int key) { return key % 16; }
+
 struct RegionStats {
     int area = 0;
     float radius = 0;  // largest inscribed circle, pixels

@@ -7,7 +7,7 @@
 
 #include "distance.h"
 #include "label_ops.h"
-#include "raster.h"
+#include "grid.h"
 
 RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h) {
     RegionImage img;
