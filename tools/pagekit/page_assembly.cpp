@@ -107,7 +107,8 @@ bool assemble_picture(BuiltPicture& pic, const RegionImage& img, const std::vect
         reg.triangles = triangulate(rings, FillRule::odd);
         const double raster_area = st[r].area * unit_area;
         const double mesh_area = triangles_area(reg.triangles);
-        if (std::fabs(mesh_area - raster_area) > 0.03 * raster_area + 0.05) {
+        // Smoothing shaves a little off a ragged border, more on a coarse raster.
+        if (std::fabs(mesh_area - raster_area) > 0.03 * raster_area + 0.05 * place.scale) {
             char msg[160];
             std::snprintf(msg, sizeof msg, "colour %d: region %s traced badly (%.2f units against %.2f)", reg.colour,
                           reg.name.c_str(), mesh_area, raster_area);
@@ -119,8 +120,8 @@ bool assemble_picture(BuiltPicture& pic, const RegionImage& img, const std::vect
             reg.label_centre = container_of({i + 0.5, img.h - j - 0.5});
             // As large as the region allows: the digit's box with its halo
             // must clear the outline and the ink inside the inscribed circle.
-            const double space =
-                frame::px_to_units(room[r].radius * place.scale) - frame::outline_width / 2 - frame::digit_halo;
+            const double space = frame::px_to_units((room[r].radius - place.slack) * place.scale) -
+                                 frame::outline_width / 2 - frame::digit_halo;
             const double aspect = glyphs.width(reg.colour);
             const double height = 2 * space / std::sqrt(1 + aspect * aspect);
             reg.label_height = std::clamp(height, frame::min_digit, frame::max_digit);

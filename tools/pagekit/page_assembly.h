@@ -42,10 +42,13 @@ struct BuiltPicture {
 
 // Where the raster the regions were cut on lies on the picture raster
 // (Grid): `scale` Grid pixels per raster pixel, and the raster's lower left
-// corner at `offset` (Grid pixels, y up).
+// corner at `offset` (Grid pixels, y up). Numbers keep `slack` raster
+// pixels further from the borders than their room requires, for borders
+// smoothed into the region.
 struct RasterPlacement {
     double scale = 1;
     Pt offset;
+    double slack = 0;
 
     Pt to_grid(Pt p) const { return {offset.x + p.x * scale, offset.y + p.y * scale}; }
 };
