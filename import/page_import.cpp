@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "digit_glyphs.h"
+#include "ink_lines.h"
 #include "kmeans.h"
 #include "paintable_regions.h"
 #include "palette.h"
@@ -37,11 +38,15 @@ bool is_flat(const LabImage& img) {
 
 double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
 
-double min_circle_of(bool detailed, const DigitGlyphs& glyphs) {
+// The circle the smallest number with its halo needs, clear of the outline.
+double number_circle(const DigitGlyphs& glyphs) {
     double widest = 0;
     for (int d = 1; d <= 9; ++d) widest = std::max(widest, glyphs.width(d));
-    const double number = 2 * (frame::outline_width / 2 + frame::digit_halo + frame::min_digit / 2 * std::hypot(1.0, widest));
-    return std::max(detailed ? frame::detailed_min_circle : frame::simple_min_circle, number);
+    return 2 * (frame::outline_width / 2 + frame::digit_halo + frame::min_digit / 2 * std::hypot(1.0, widest));
+}
+
+double min_circle_of(bool detailed, const DigitGlyphs& glyphs) {
+    return std::max(detailed ? frame::detailed_min_circle : frame::simple_min_circle, number_circle(glyphs));
 }
 
 std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scale) {
@@ -75,6 +80,27 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
     float smallest = 0;
     out.error = paintable_regions(clusters.of_pixel, work.lab.w, work.lab.h, clusters.centres, lim, img, smallest);
     if (!out.error.empty()) return out;
+    report(0.5);
+
+    // Dark lines: what they close off becomes a region, the rest is ink.
+    InkOptions ink_opt;
+    ink_opt.reach = static_cast<float>(0.35 * px_per_unit);
+    ink_opt.min_length = static_cast<float>(1.2 * px_per_unit);
+    ink_opt.clear = static_cast<float>(0.4 * px_per_unit);
+    ink_opt.erode = lim.erode;
+    ink_opt.number = static_cast<float>(number_circle(glyphs) / 2 * px_per_unit + kSlack);
+    std::vector<uint8_t> lines = dark_lines(work.lab, ink_opt);
+    {
+        RegionImage parted = img;
+        std::vector<uint8_t> closed = lines;
+        part_along_lines(parted, closed, lim.min_radius);
+        float least = 0;
+        if (finish_regions(parted, lim, least).empty()) {
+            img = std::move(parted);
+            lines = std::move(closed);
+            smallest = least;
+        }
+    }
     if (img.count() < 2) {
         out.error = "no part of the picture is large enough to paint on its own";
         return out;
@@ -84,12 +110,13 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
         return out;
     }
     out.smallest_circle = 2 * smallest / px_per_unit;
-    report(0.6);
 
     // Tubes, and the regions numbered by tube, then top to bottom.
     std::vector<int> per_cluster(clusters.centres.size(), 0);
+    std::vector<size_t> area(clusters.centres.size(), 0);
     for (int c : img.colour) ++per_cluster[c - 1];
-    const Palette palette = make_palette(clusters.centres, per_cluster);
+    for (int l : img.label) ++area[img.colour[l] - 1];
+    const Palette palette = make_palette(clusters.centres, per_cluster, area);
     for (int& c : img.colour) c = palette.tube_of_cluster[c - 1];
     sort_regions(img);
 
@@ -102,12 +129,17 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
     for (int c : img.colour) ++info.variant.regions[c - 1];
     info.variant.total = img.count();
 
+    // The numbers keep clear of the ink.
+    const std::vector<uint8_t> ink = ink_over_regions(lines, img, ink_opt);
+    const std::vector<RegionStats> room = region_stats(carved(img, ink));
+    report(0.7);
+
     BuiltPicture& pic = out.pic;
     pic.number = request.number;
     pic.detailed = request.detailed;
     pic.palette = palette.rgb;
     pic.smallest_circle = out.smallest_circle;
-    if (!assemble_picture(pic, img, nullptr, {}, glyphs, work.place)) {
+    if (!assemble_picture(pic, img, &room, ink_triangles(ink, img.w, img.h, work.place), glyphs, work.place)) {
         out.error = pic.error;
         return out;
     }

@@ -1,5 +1,7 @@
 #include "paintable_regions.h"
 
+#include <algorithm>
+
 #include "distance.h"
 #include "label_ops.h"
 #include "region_shape.h"
@@ -12,9 +14,43 @@ std::vector<int> colours_of(const RegionImage& img) {
     return colours;
 }
 
+// Every pixel takes the label most of its neighbours within `radius` have
+// (its own on a tie): ragged borders, a crayon's grain, go smooth.
+void smooth_borders(RegionImage& img, float radius) {
+    std::vector<int> dx, dy;
+    const int r = static_cast<int>(radius);
+    for (int j = -r; j <= r; ++j)
+        for (int i = -r; i <= r; ++i)
+            if (i * i + j * j <= radius * radius) dx.push_back(i), dy.push_back(j);
+    const std::vector<int> before = img.label;
+    std::vector<std::pair<int, int>> votes;
+    for (int y = 0; y < img.h; ++y)
+        for (int x = 0; x < img.w; ++x) {
+            votes.clear();
+            for (size_t k = 0; k < dx.size(); ++k) {
+                const int qx = x + dx[k], qy = y + dy[k];
+                if (qx < 0 || qy < 0 || qx >= img.w || qy >= img.h) continue;
+                const int l = before[static_cast<size_t>(qy) * img.w + qx];
+                auto it = std::find_if(votes.begin(), votes.end(), [l](const auto& v) { return v.first == l; });
+                if (it == votes.end())
+                    votes.emplace_back(l, 1);
+                else
+                    ++it->second;
+            }
+            const size_t p = static_cast<size_t>(y) * img.w + x;
+            int best = before[p], most = 0;
+            for (const auto& [l, n] : votes)
+                if (l == before[p] && n > most) most = n;
+            for (const auto& [l, n] : votes)
+                if (n > most) best = l, most = n;
+            img.label[p] = best;
+        }
+}
+
 // Specks and threads go to their neighbours; every region ends as one
 // piece with no corner-only contacts that the outline leaves whole.
 void clean_shapes(RegionImage& img, const RegionLimits& lim) {
+    smooth_borders(img, lim.open);
     remove_thin_parts(img.label, img.w, img.h, lim.open);
     for (int mend = 0; mend < 3; ++mend) {
         for (int round = 0; round < 10; ++round) {
@@ -100,10 +136,14 @@ std::string paintable_regions(const std::vector<int>& cluster, int w, int h, con
     // so after a few rounds areas are no longer parted and the rounds end.
     for (int attempt = 0; attempt < 40; ++attempt) {
         merge_into_nearest_colour(img, centres, lim.min_radius, attempt < 3 ? lim.open : 0);
-        clean_shapes(img, lim);
-        error = check_region_shapes(img, {}, lim.min_radius, lim.erode, smallest);
+        error = finish_regions(img, lim, smallest);
         if (error.empty()) break;
     }
     out = std::move(img);
     return error;
+}
+
+std::string finish_regions(RegionImage& img, const RegionLimits& lim, float& smallest) {
+    clean_shapes(img, lim);
+    return check_region_shapes(img, {}, lim.min_radius, lim.erode, smallest);
 }

@@ -34,3 +34,8 @@ void merge_into_nearest_colour(RegionImage& img, const std::vector<Lab>& centres
 // smallest inscribed radius left.
 std::string paintable_regions(const std::vector<int>& cluster, int w, int h, const std::vector<Lab>& centres,
                               const RegionLimits& limits, RegionImage& out, float& smallest);
+
+// The last step of paintable_regions for regions changed since: specks,
+// threads, stray pieces and corner contacts cleaned away, then checked.
+// Returns "" or what is wrong.
+std::string finish_regions(RegionImage& img, const RegionLimits& limits, float& smallest);

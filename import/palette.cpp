@@ -8,6 +8,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr float kGreyChroma = 10;   // below this a colour counts as grey
 constexpr float kApart = 12;        // Delta E that tells two tubes apart
+constexpr double kMeanLight = 68;   // L* the lifted picture reaches on average
 
 float chroma(const Lab& c) { return std::hypot(c.a, c.b); }
 
@@ -56,18 +57,28 @@ Lab gamut_mapped(const Lab& c) {
 
 }  // namespace
 
-Lab lifted(const Lab& c) {
-    const float L = 100 - (100 - c.L) * 0.78f;
+Lab lifted(const Lab& c, float keep) {
+    const float L = 100 - (100 - c.L) * keep;
     const float C0 = chroma(c);
-    const float C = C0 < 4 ? C0 : C0 * 1.25f + 6;
+    // Chroma grows more where the lightness is lifted more.
+    const float C = C0 < 4 ? C0 : C0 * (0.95f + 0.25f / keep) + 6;
     return gamut_mapped(with_lch(L, C, std::atan2(c.b, c.a)));
 }
 
-Palette make_palette(const std::vector<Lab>& centres, const std::vector<int>& regions, int min_tubes) {
+Palette make_palette(const std::vector<Lab>& centres, const std::vector<int>& regions,
+                     const std::vector<size_t>& pixels, int min_tubes) {
     std::vector<int> used, unused;
     for (size_t k = 0; k < centres.size(); ++k) (regions[k] > 0 ? used : unused).push_back(static_cast<int>(k));
+    // The picture's mean lightness decides how far it is lifted.
+    double mean = 0, total = 0;
+    for (size_t k = 0; k < centres.size(); ++k) {
+        mean += static_cast<double>(pixels[k]) * centres[k].L;
+        total += static_cast<double>(pixels[k]);
+    }
+    mean = total > 0 ? mean / total : 50;
+    const float keep = static_cast<float>(std::clamp((100 - kMeanLight) / std::max(1.0, 100 - mean), 0.4, 0.78));
     std::vector<Lab> lift(centres.size());
-    for (size_t k = 0; k < centres.size(); ++k) lift[k] = lifted(centres[k]);
+    for (size_t k = 0; k < centres.size(); ++k) lift[k] = lifted(centres[k], keep);
     const auto by_rainbow = [&](int a, int b) { return rainbow_key(lift[a]) < rainbow_key(lift[b]); };
     std::stable_sort(used.begin(), used.end(), by_rainbow);
     std::stable_sort(unused.begin(), unused.end(), by_rainbow);

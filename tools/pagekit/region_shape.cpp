@@ -30,24 +30,37 @@ std::string check_region_shapes(const RegionImage& img, const std::vector<uint8_
         if (room[r].radius < smallest) smallest = room[r].radius;
     }
     // Under the outline and the ink every region must stay one piece.
+    const std::vector<int> parted = parted_regions(img, ink, erode);
+    int first = -1, region = -1;
+    for (int r = 0; r < img.count(); ++r)
+        if (parted[r] >= 0 && (first < 0 || parted[r] < first)) {
+            first = parted[r];
+            region = r;
+        }
+    if (first >= 0) {
+        const size_t p = static_cast<size_t>(first);
+        std::snprintf(msg, sizeof msg, "colour %d: the outline or the ink cuts a region in two near (%.0f, %.0f)",
+                      img.colour[region], (p % img.w + 0.5) / Grid::px_per_unit, (img.h - p / img.w - 0.5) / Grid::px_per_unit);
+        return msg;
+    }
+    return "";
+}
+
+std::vector<int> parted_regions(const RegionImage& img, const std::vector<uint8_t>& ink, float erode) {
+    const RegionImage inked = carved(img, ink);
     const std::vector<float> d = inside_distance(inked.label, img.w, img.h);
     std::vector<int> core(img.label.size());
     for (size_t p = 0; p < core.size(); ++p) core[p] = d[p] > erode && inked.label[p] < img.count() ? img.label[p] : -1;
     int count = 0;
     const std::vector<int> piece = connected_pieces(core, img.w, img.h, count);
-    std::vector<int> first(img.count(), -1);
+    std::vector<int> first(img.count(), -1), parted(img.count(), -1);
     for (size_t p = 0; p < core.size(); ++p) {
         if (core[p] < 0) continue;
         int& f = first[core[p]];
         if (f < 0) f = piece[p];
-        if (f != piece[p]) {
-            std::snprintf(msg, sizeof msg, "colour %d: the outline or the ink cuts a region in two near (%.0f, %.0f)",
-                          img.colour[core[p]], (p % img.w + 0.5) / Grid::px_per_unit,
-                          (img.h - p / img.w - 0.5) / Grid::px_per_unit);
-            return msg;
-        }
+        if (f != piece[p] && parted[core[p]] < 0) parted[core[p]] = static_cast<int>(p);
     }
-    return "";
+    return parted;
 }
 
 bool mend_split_cores(RegionImage& img, float erode) {
