@@ -105,14 +105,12 @@ RegionImage connected_regions(const std::vector<int>& colours, int w, int h, flo
 }
 
 void merge_into_nearest_colour(RegionImage& img, const std::vector<Lab>& centres, float min_radius, float neck) {
-    // A neighbour of the region's own colour is taken last: parted from it
-    // at a neck, the region would only be parted again.
     const auto nearest = [&](int r, const std::vector<std::pair<int, int>>& neighbours) {
         const Lab& own = centres[img.colour[r] - 1];
         int best = -1, best_len = 0;
         float best_d = 0;
         for (const auto& [n, len] : neighbours) {
-            const float d = img.colour[n] == img.colour[r] ? 1e30f : lab_distance2(own, centres[img.colour[n] - 1]);
+            const float d = lab_distance2(own, centres[img.colour[n] - 1]);
             if (best < 0 || d < best_d || (d == best_d && len > best_len)) {
                 best = n;
                 best_d = d;
