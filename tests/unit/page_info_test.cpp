@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "res/pack.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -145,4 +146,14 @@ TEST(PageInfo, ANameIsMadeFromAnyTextCutAfter24Characters) {
     const std::string suns = page_name_from(thirty_suns);
     EXPECT_EQ(suns.size(), 24u * 3);
     EXPECT_EQ(check_page_name(suns), "");
+}
+
+TEST(PageInfo, TheFuzzSeedsAreWhatTheirNamesSay) {
+    const std::string seeds = std::string(PINTABO_TEST_DATA) + "/../../fuzz/corpus/page_archive/";
+    for (const char* name : {"valid", "detailed", "missing_region", "cut", "bad_name", "bad_total"}) {
+        const std::vector<unsigned char> bytes = read_bytes(seeds + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        const bool good = std::string(name) == "valid" || std::string(name) == "detailed";
+        EXPECT_EQ(check_page_archive(bytes.data(), bytes.size()).error.empty(), good) << name;
+    }
 }
