@@ -6,6 +6,7 @@
 #include "borders.h"
 #include "distance.h"
 #include "label_ops.h"
+#include "paintable_regions.h"
 #include "picture_frame.h"
 #include "region_shape.h"
 #include "triangulate.h"
@@ -129,16 +130,7 @@ void part_along_lines(RegionImage& img, std::vector<uint8_t>& lines, float min_r
         }
     }
     // The lines' pixels go to the nearest piece of their own region.
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int p = queue[head];
-        const int x = p % w, y = p / w;
-        const int nb[4] = {x > 0 ? p - 1 : -1, x + 1 < w ? p + 1 : -1, y > 0 ? p - w : -1, y + 1 < h ? p + w : -1};
-        for (int q : nb)
-            if (q >= 0 && label[q] < 0 && img.label[q] == img.label[p]) {
-                label[q] = label[p];
-                queue.push_back(q);
-            }
-    }
+    grow_within_areas(label, img.label, w, h, std::move(queue));
     std::vector<int> colour(static_cast<size_t>(img.count() + count), 0);
     for (size_t p = 0; p < label.size(); ++p) {
         if (label[p] < 0) label[p] = img.label[p];  // a region that is all line

@@ -65,6 +65,19 @@ void clean_shapes(RegionImage& img, const RegionLimits& lim) {
 
 }  // namespace
 
+void grow_within_areas(std::vector<int>& label, const std::vector<int>& area, int w, int h, std::vector<int> queue) {
+    for (size_t head = 0; head < queue.size(); ++head) {
+        const int p = queue[head];
+        const int x = p % w, y = p / w;
+        const int nb[4] = {x > 0 ? p - 1 : -1, x + 1 < w ? p + 1 : -1, y > 0 ? p - w : -1, y + 1 < h ? p + w : -1};
+        for (int q : nb)
+            if (q >= 0 && label[q] < 0 && area[q] == area[p]) {
+                label[q] = label[p];
+                queue.push_back(q);
+            }
+    }
+}
+
 RegionImage connected_regions(const std::vector<int>& colours, int w, int h, float neck) {
     int areas = 0;
     const std::vector<int> area = connected_pieces(colours, w, h, areas);
@@ -86,16 +99,7 @@ RegionImage connected_regions(const std::vector<int>& colours, int w, int h, flo
             img.label[p] = piece[p];
             queue.push_back(static_cast<int>(p));
         }
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int p = queue[head];
-        const int x = p % w, y = p / w;
-        const int nb[4] = {x > 0 ? p - 1 : -1, x + 1 < w ? p + 1 : -1, y > 0 ? p - w : -1, y + 1 < h ? p + w : -1};
-        for (int q : nb)
-            if (q >= 0 && img.label[q] < 0 && area[q] == area[p]) {
-                img.label[q] = img.label[p];
-                queue.push_back(q);
-            }
-    }
+    grow_within_areas(img.label, area, w, h, std::move(queue));
     for (size_t p = 0; p < area.size(); ++p) {
         if (img.label[p] < 0) img.label[p] = pieces + area[p];
         img.colour[img.label[p]] = colours[p];

@@ -13,6 +13,11 @@ struct RegionLimits {
     float erode = 1;        // half the outline: no region may fall apart under it
 };
 
+// Spreads the labels of the pixels in `queue` (label >= 0) breadth first
+// over the unlabelled pixels (label < 0) of the same area (equal `area`),
+// 4-neighbours, in queue order.
+void grow_within_areas(std::vector<int>& label, const std::vector<int>& area, int w, int h, std::vector<int> queue);
+
 // The connected areas of one colour (`colours`, 1 to 9 per pixel), each
 // parted where it narrows to a neck thinner than twice `neck` pixels: what
 // looks like two shapes becomes two regions, even where they touch at a
