@@ -17,13 +17,14 @@ std::string too_large(const std::string& path, long long w, long long h) {
            " pixels is more than 40 megapixels";
 }
 
-// The decoded surface as RGB, see-through pixels laid on white.
+// The decoded surface as RGB, see-through pixels laid on white. Frees the
+// surface as soon as it is converted: a large photo is held at most twice.
 bool surface_rgb(SDL_Surface* decoded, RgbImage& out) {
     SDL_Surface* probe = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x000000FFu, 0x0000FF00u, 0x00FF0000u,
                                               0xFF000000u);
-    if (!probe) return false;
-    SDL_Surface* s = SDL_ConvertSurface(decoded, probe->format, SDL_SWSURFACE);
-    SDL_FreeSurface(probe);
+    SDL_Surface* s = probe ? SDL_ConvertSurface(decoded, probe->format, SDL_SWSURFACE) : nullptr;
+    if (probe) SDL_FreeSurface(probe);
+    SDL_FreeSurface(decoded);
     if (!s) return false;
     out.w = s->w;
     out.h = s->h;
@@ -87,6 +88,7 @@ std::string read_image_file(const std::string& path, RgbImage& out) {
 
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_Surface* decoded = rw ? IMG_Load_RW(rw, 1) : nullptr;
+    bytes = std::vector<unsigned char>();
     if (!decoded) return path + " is damaged or not an image that can be read";
     if (static_cast<long long>(decoded->w) * decoded->h > max_image_pixels) {
         const std::string error = too_large(path, decoded->w, decoded->h);
@@ -94,9 +96,7 @@ std::string read_image_file(const std::string& path, RgbImage& out) {
         return error;
     }
     RgbImage rgb;
-    const bool converted = surface_rgb(decoded, rgb);
-    SDL_FreeSurface(decoded);
-    if (!converted || rgb.w < 1 || rgb.h < 1) return path + " could not be decoded";
-    out = upright(rgb, header.orientation);
+    if (!surface_rgb(decoded, rgb) || rgb.w < 1 || rgb.h < 1) return path + " could not be decoded";
+    out = header.orientation == 1 ? std::move(rgb) : upright(rgb, header.orientation);
     return "";
 }
