@@ -34,16 +34,53 @@ bool is_flat(const LabImage& img) {
     return true;
 }
 
-}  // namespace
-
-double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
-
 // The circle the smallest number with its halo needs, clear of the outline.
 double number_circle(const DigitGlyphs& glyphs) {
     double widest = 0;
     for (int d = 1; d <= 9; ++d) widest = std::max(widest, glyphs.width(d));
     return 2 * (frame::outline_width / 2 + frame::digit_halo + frame::min_digit / 2 * std::hypot(1.0, widest));
 }
+
+// The clusters cut into regions a child can paint, and the dark lines: what
+// they close off becomes a region of its own (when the regions then still
+// pass), the rest is left in `lines` for the ink. "" or what went wrong.
+std::string cut_regions(const LabImage& lab, const Clusters& clusters, const RegionLimits& lim, const InkOptions& ink,
+                        RegionImage& img, std::vector<uint8_t>& lines, float& smallest) {
+    const std::string error =
+        paintable_regions(clusters.of_pixel, lab.w, lab.h, clusters.centres, lim, img, smallest);
+    if (!error.empty()) return error;
+    lines = dark_lines(lab, ink);
+    RegionImage parted = img;
+    std::vector<uint8_t> closed = lines;
+    part_along_lines(parted, closed, lim.min_radius);
+    float least = 0;
+    if (finish_regions(parted, lim, least).empty()) {
+        img = std::move(parted);
+        lines = std::move(closed);
+        smallest = least;
+    }
+    if (img.count() < 2) return "no part of the picture is large enough to paint on its own";
+    if (img.count() > page_max_regions)
+        return "the picture would need more than " + std::to_string(page_max_regions) + " regions";
+    return "";
+}
+
+// The tubes for the regions' clusters; the regions then carry tube numbers
+// and are ordered by tube, then top to bottom.
+Palette number_by_tube(RegionImage& img, const Clusters& clusters) {
+    std::vector<int> per_cluster(clusters.centres.size(), 0);
+    std::vector<size_t> area(clusters.centres.size(), 0);
+    for (int c : img.colour) ++per_cluster[c - 1];
+    for (int l : img.label) ++area[img.colour[l] - 1];
+    const Palette palette = make_palette(clusters.centres, per_cluster, area);
+    for (int& c : img.colour) c = palette.tube_of_cluster[c - 1];
+    sort_regions(img);
+    return palette;
+}
+
+}  // namespace
+
+double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
 
 double min_circle_of(bool detailed, const DigitGlyphs& glyphs) {
     return std::max(detailed ? frame::detailed_min_circle : frame::simple_min_circle, number_circle(glyphs));
@@ -76,49 +113,20 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
     lim.min_radius = static_cast<float>(min_circle_of(request.detailed, glyphs) / 2 * px_per_unit + kSlack);
     lim.open = static_cast<float>(0.16 * px_per_unit);
     lim.erode = static_cast<float>(frame::outline_width / 2 * px_per_unit);
-    RegionImage img;
-    float smallest = 0;
-    out.error = paintable_regions(clusters.of_pixel, work.lab.w, work.lab.h, clusters.centres, lim, img, smallest);
-    if (!out.error.empty()) return out;
-    report(0.5);
-
-    // Dark lines: what they close off becomes a region, the rest is ink.
     InkOptions ink_opt;
     ink_opt.reach = static_cast<float>(0.35 * px_per_unit);
     ink_opt.min_length = static_cast<float>(1.2 * px_per_unit);
     ink_opt.clear = static_cast<float>(0.4 * px_per_unit);
     ink_opt.erode = lim.erode;
     ink_opt.number = static_cast<float>(number_circle(glyphs) / 2 * px_per_unit + kSlack);
-    std::vector<uint8_t> lines = dark_lines(work.lab, ink_opt);
-    {
-        RegionImage parted = img;
-        std::vector<uint8_t> closed = lines;
-        part_along_lines(parted, closed, lim.min_radius);
-        float least = 0;
-        if (finish_regions(parted, lim, least).empty()) {
-            img = std::move(parted);
-            lines = std::move(closed);
-            smallest = least;
-        }
-    }
-    if (img.count() < 2) {
-        out.error = "no part of the picture is large enough to paint on its own";
-        return out;
-    }
-    if (img.count() > page_max_regions) {
-        out.error = "the picture would need more than " + std::to_string(page_max_regions) + " regions";
-        return out;
-    }
+    RegionImage img;
+    std::vector<uint8_t> lines;
+    float smallest = 0;
+    out.error = cut_regions(work.lab, clusters, lim, ink_opt, img, lines, smallest);
+    if (!out.error.empty()) return out;
     out.smallest_circle = 2 * smallest / px_per_unit;
-
-    // Tubes, and the regions numbered by tube, then top to bottom.
-    std::vector<int> per_cluster(clusters.centres.size(), 0);
-    std::vector<size_t> area(clusters.centres.size(), 0);
-    for (int c : img.colour) ++per_cluster[c - 1];
-    for (int l : img.label) ++area[img.colour[l] - 1];
-    const Palette palette = make_palette(clusters.centres, per_cluster, area);
-    for (int& c : img.colour) c = palette.tube_of_cluster[c - 1];
-    sort_regions(img);
+    report(0.6);
+    const Palette palette = number_by_tube(img, clusters);
 
     PageInfo& info = out.info;
     info.number = request.number;

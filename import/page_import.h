@@ -15,9 +15,11 @@ class DigitGlyphs;
 // resolution (Grid), smoothed with its edges kept, and shared by both
 // variants. Each variant then groups its colours by k-means, cuts the
 // clusters into regions, merges every region a child's brush cannot fill
-// (its inscribed circle under 1.2 picture units simple, 0.7 detailed) into
-// its nearest neighbour in colour, lifts the palette, and assembles the
-// archive the way the picture builder does, centred in the picture's area.
+// (its inscribed circle under 1.2 picture units simple, 0.7 detailed, or
+// under what the smallest number needs) into its nearest neighbour in
+// colour, makes a region of what dark lines close off and keeps the rest of
+// them as ink, lifts the palette, and assembles the archive the way the
+// picture builder does, centred in the picture's area.
 
 constexpr int working_scale = 2;  // picture raster pixels per working pixel
 
