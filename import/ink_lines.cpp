@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr float kDarker = 25;   // L* below what closing the line over would give
+constexpr float kDarker = 30;   // L* below what closing the line over would give
 constexpr float kDarkest = 55;  // L* at most
 constexpr float kGreyest = 22;  // chroma at most: pencil, ink, black crayon
 
@@ -49,22 +49,29 @@ std::vector<uint8_t> widened(const std::vector<uint8_t>& mask, int w, int h) {
     return out;
 }
 
-// Keeps the marks whose bounding box spans `length`; pixels touching at a
+// Keeps the marks that are lines: their bounding box spans `length`, and
+// they are on average no wider than `width` (twice the area over the
+// outline's length: a stroke, a ring, not a blot). Pixels touching at a
 // corner belong to one mark, as a diagonal line does.
-void keep_long_marks(std::vector<uint8_t>& ink, int w, int h, float length) {
+void keep_line_marks(std::vector<uint8_t>& ink, int w, int h, float length, float width) {
     const std::vector<uint8_t> wide = widened(ink, w, h);
     std::vector<int> labels(wide.begin(), wide.end());
     int count = 0;
     const std::vector<int> piece = connected_pieces(labels, w, h, count);
-    std::vector<int> x0(count, w), x1(count, -1), y0(count, h), y1(count, -1);
-    for (size_t p = 0; p < ink.size(); ++p) {
-        if (!ink[p]) continue;
-        const int k = piece[p], x = static_cast<int>(p % w), y = static_cast<int>(p / w);
-        x0[k] = std::min(x0[k], x), x1[k] = std::max(x1[k], x), y0[k] = std::min(y0[k], y), y1[k] = std::max(y1[k], y);
-    }
+    std::vector<int> x0(count, w), x1(count, -1), y0(count, h), y1(count, -1), area(count, 0), rim(count, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t p = static_cast<size_t>(y) * w + x;
+            if (!ink[p]) continue;
+            const int k = piece[p];
+            x0[k] = std::min(x0[k], x), x1[k] = std::max(x1[k], x), y0[k] = std::min(y0[k], y), y1[k] = std::max(y1[k], y);
+            ++area[k];
+            rim[k] += (x == 0 || !ink[p - 1]) + (x + 1 == w || !ink[p + 1]) + (y == 0 || !ink[p - w]) + (y + 1 == h || !ink[p + w]);
+        }
     for (size_t p = 0; p < ink.size(); ++p) {
         const int k = piece[p];
-        if (ink[p] && std::hypot(x1[k] - x0[k] + 1, y1[k] - y0[k] + 1) < length) ink[p] = 0;
+        if (ink[p] && (std::hypot(x1[k] - x0[k] + 1, y1[k] - y0[k] + 1) < length || 2.0f * area[k] / rim[k] > width))
+            ink[p] = 0;
     }
 }
 
@@ -89,7 +96,7 @@ std::vector<uint8_t> dark_lines(const LabImage& lab, const InkOptions& opt) {
     const int gap = std::max(1, static_cast<int>(opt.reach / 2.5f));
     mask = local_extreme(local_extreme(mask, w, h, gap, false), w, h, gap, true);
     for (size_t p = 0; p < n; ++p) lines[p] = mask[p] > 0.5f;
-    keep_long_marks(lines, w, h, opt.min_length);
+    keep_line_marks(lines, w, h, opt.min_length, opt.reach * 0.8f);
     return lines;
 }
 
@@ -153,7 +160,7 @@ std::vector<uint8_t> ink_over_regions(std::vector<uint8_t> ink, const RegionImag
     const std::vector<float> to_border = squared_distance(border, w, h);
     for (size_t p = 0; p < n; ++p)
         if (to_border[p] <= opt.clear * opt.clear) ink[p] = 0;
-    keep_long_marks(ink, w, h, opt.min_length);
+    keep_line_marks(ink, w, h, opt.min_length, opt.reach * 0.8f);
     for (int round = 0; round < 4; ++round) {
         const std::vector<int> parted = parted_regions(img, ink, opt.erode);
         const std::vector<RegionStats> room = region_stats(carved(img, ink));

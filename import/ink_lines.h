@@ -22,7 +22,8 @@ struct InkOptions {
 
 // 1 where a dark line lies: dark and nearly grey in itself, much darker
 // than the lightness closed over it (within `reach`; the edge of a dark
-// area is no line), and part of a mark at least `min_length` across.
+// area is no line), and part of a mark at least `min_length` across and
+// thinner on average than the reach (a line, not a blot).
 std::vector<uint8_t> dark_lines(const LabImage& lab, const InkOptions& opt);
 
 // Every region the lines part into two or more pieces that hold a circle of

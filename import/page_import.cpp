@@ -6,6 +6,7 @@
 #include "digit_glyphs.h"
 #include "ink_lines.h"
 #include "kmeans.h"
+#include "number_places.h"
 #include "paintable_regions.h"
 #include "palette.h"
 #include "picture_frame.h"
@@ -115,7 +116,7 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
     lim.erode = static_cast<float>(frame::outline_width / 2 * px_per_unit);
     InkOptions ink_opt;
     ink_opt.reach = static_cast<float>(0.35 * px_per_unit);
-    ink_opt.min_length = static_cast<float>(1.2 * px_per_unit);
+    ink_opt.min_length = static_cast<float>(1.6 * px_per_unit);
     ink_opt.clear = static_cast<float>(0.4 * px_per_unit);
     ink_opt.erode = lim.erode;
     ink_opt.number = static_cast<float>(number_circle(glyphs) / 2 * px_per_unit + kSlack);
@@ -139,7 +140,7 @@ ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest&
 
     // The numbers keep clear of the ink.
     const std::vector<uint8_t> ink = ink_over_regions(lines, img, ink_opt);
-    const std::vector<RegionStats> room = region_stats(carved(img, ink));
+    const std::vector<RegionStats> room = number_places(img, ink);
     report(0.7);
 
     BuiltPicture& pic = out.pic;
