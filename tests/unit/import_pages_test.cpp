@@ -170,6 +170,9 @@ TEST(ImportPages, AGradientBecomesOneBandPerColour) {
         const size_t k = detailed ? 9 : 7;
         EXPECT_EQ(v.pic.regions.size(), k);
         EXPECT_EQ(colours_of(v.pic).size(), k);
+        // Each band's number halfway down it, not at its top.
+        const double middle = frame::container_of_pixel(work.place.to_grid({0, work.lab.h / 2.0})).y;
+        for (const auto& reg : v.pic.regions) EXPECT_NEAR(reg.label_centre.y, middle, 1.0) << reg.name;
     }
 }
 
