@@ -7,6 +7,7 @@
 #include "borders.h"
 #include "common/png_writer.h"
 #include "digit_glyphs.h"
+#include "game/page_table.h"
 #include "outline.h"
 #include "picture_frame.h"
 #include "res/pack.h"
@@ -73,11 +74,7 @@ std::vector<Ring> placed_digit(const DigitGlyphs& g, int d, Pt c, double height)
 
 }  // namespace
 
-std::string BuiltPicture::archive_name() const {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%spage%02d.pak", detailed ? "h" : "", number);
-    return buf;
-}
+std::string BuiltPicture::archive_name() const { return page_archive(number, detailed); }
 
 std::string BuiltPicture::variant_name() const {
     return "picture " + std::to_string(number) + (detailed ? ", detailed" : ", simple");

@@ -33,7 +33,7 @@ struct BuiltPicture {
 
     std::vector<std::pair<std::string, std::vector<unsigned char>>> entries;  // archive entries
 
-    std::string archive_name() const;  // "page01.pak" or "hpage01.pak"
+    std::string archive_name() const;  // page_archive(): "page01.pak", "hpage01.pak", "page101.pak"
     std::string variant_name() const;  // "picture 1, simple"
     // The palette colour of colour number N; white past the tube count (the
     // fixed regions, colour 10).
