@@ -16,10 +16,8 @@ static uint32_t read_u32(const unsigned char* p) {
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-static void put_u32(std::ostream& out, uint32_t v) {
-    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
-    out.write(b, 4);
+static void put_u32(std::vector<unsigned char>& out, uint32_t v) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>((v >> shift) & 0xFF));
 }
 
 static std::vector<unsigned char> read_whole(std::ifstream& in) {
@@ -146,16 +144,23 @@ int Pack::pushfile(const char* name, raw file) {
     return 1;
 }
 
+std::vector<unsigned char> Pack::bytes() const {
+    std::vector<unsigned char> out;
+    put_u32(out, static_cast<uint32_t>(files.size()));
+    for (size_t i = 0; i < files.size(); ++i) {
+        out.push_back(static_cast<unsigned char>(names[i].size() & 0xFF));
+        out.insert(out.end(), names[i].begin(), names[i].end());
+        put_u32(out, files[i].size);
+        out.insert(out.end(), files[i].data, files[i].data + files[i].size);
+    }
+    return out;
+}
+
 bool Pack::save(const char* path) const {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    put_u32(out, static_cast<uint32_t>(files.size()));
-    for (size_t i = 0; i < files.size(); ++i) {
-        out.put(static_cast<char>(names[i].size() & 0xFF));
-        out.write(names[i].data(), static_cast<std::streamsize>(names[i].size()));
-        put_u32(out, files[i].size);
-        out.write(reinterpret_cast<const char*>(files[i].data), files[i].size);
-    }
+    const std::vector<unsigned char> all = bytes();
+    out.write(reinterpret_cast<const char*>(all.data()), static_cast<std::streamsize>(all.size()));
     out.close();
     return static_cast<bool>(out);
 }

@@ -43,6 +43,8 @@ public:
     // refused (a name over 127 bytes, or a file that cannot be read).
     int pushfile(const char* path);
     int pushfile(const char* name, raw file);
+    // The archive's bytes, as save() writes them.
+    std::vector<unsigned char> bytes() const;
     // Return false when the file could not be written completely.
     bool save(const char* path) const;
     bool unpack_all(const char* prefix) const;

@@ -129,6 +129,12 @@ std::string get_cfg_path() {
     return with_slash(config) + "pintabo/com.quillfen.pintabo.cfg";
 }
 
+std::string get_own_pictures_path() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const std::string data = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.local/share";
+    return with_slash(data) + "pintabo/pictures/";
+}
+
 // Finds a program in $PATH before forking, so the child only needs calls that
 // are safe between fork and exec.
 static std::string find_in_path(const char* program) {

@@ -23,6 +23,12 @@ std::string get_resources_path();
 // to ~/.config). Neither creates nor checks the file or its folder.
 std::string get_cfg_path();
 
+// $XDG_DATA_HOME/pintabo/pictures/ ($XDG_DATA_HOME defaults to
+// ~/.local/share; only an absolute one counts), ending with one slash: the
+// folder pintabo-import writes the player's own pictures to. Neither creates
+// nor checks the folder.
+std::string get_own_pictures_path();
+
 // True for an address the browser may be handed: one starting with
 // "http://" or "https://". Anything else (a file, a command-line option for
 // the opener, another scheme) is never passed on.

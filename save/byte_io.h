@@ -4,7 +4,7 @@
 #include <cstring>
 #include <ostream>
 
-// Little-endian fields of the settings file. The reader never reads past the
+// Little-endian fields of the settings file and of the picture records. The reader never reads past the
 // end of its bytes: a read that does not fit fails and leaves its target as
 // it was.
 class Byte_reader {
@@ -23,6 +23,20 @@ public:
     bool flag(bool& out) {
         if (left() < 1) return false;
         out = data_[at_++] != 0;
+        return true;
+    }
+
+    bool u8(uint8_t& out) {
+        if (left() < 1) return false;
+        out = data_[at_++];
+        return true;
+    }
+
+    // The next `count` bytes, in place.
+    bool take(size_t count, const unsigned char*& out) {
+        if (count > left()) return false;
+        out = data_ + at_;
+        at_ += count;
         return true;
     }
 

@@ -3,13 +3,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <set>
 
+#include "res/atomic_file.h"
 #include "save/config.h"
 
 namespace {
@@ -17,85 +17,6 @@ namespace {
 // Far beyond any real settings file (every region of every picture painted
 // in all four ways is well under a megabyte), far below what would hurt.
 constexpr off_t largest_settings_file = 64 * 1024 * 1024;
-
-std::string folder_of(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// mkdir -p: the settings folder, and on a fresh account the folder above it,
-// may not exist yet.
-bool make_folders(const std::string& folder, int& error) {
-    for (size_t at = 1; at <= folder.size(); ++at) {
-        if (at < folder.size() && folder[at] != '/') continue;
-        const std::string part = folder.substr(0, at);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            error = errno;
-            return false;
-        }
-    }
-    struct stat st {};
-    if (stat(folder.c_str(), &st) != 0) {
-        error = errno;
-        return false;
-    }
-    if (!S_ISDIR(st.st_mode)) {
-        error = ENOTDIR;
-        return false;
-    }
-    return true;
-}
-
-bool write_all(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// The rename itself is made durable by syncing the folder; a failure there
-// cannot be undone any more and is ignored.
-void sync_folder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
-}
-
-// Replaces `path` by `bytes` all at once: either the old file stays whole or
-// the new one is there whole.
-bool replace_file(const std::string& path, const std::string& bytes, int& error) {
-    std::string name = path + ".XXXXXX";
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    bool ok = write_all(fd, bytes) && fsync(fd) == 0;
-    if (!ok) error = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(name.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        unlink(name.c_str());
-        return false;
-    }
-    sync_folder(folder_of(path));
-    return true;
-}
 
 // Keeps the file at `path` as `backup`: a second name for the same bytes,
 // made under a temporary name and renamed into place, so nothing is copied
@@ -122,7 +43,7 @@ bool keep_backup(const std::string& path, const std::string& backup, int& error)
         error = read_error;
         return false;
     }
-    return replace_file(backup, old, error);
+    return replace_file(backup, old.data(), old.size(), error);
 }
 
 bool report(const std::string& path, int error) {
@@ -208,7 +129,7 @@ bool save_settings_bytes(const std::string& path, const std::string& bytes, bool
     // version or a run we cannot see; it is kept, never lost: without a
     // backup the old file is not replaced.
     if (keep_old && !keep_backup(path, path + ".bak", error)) return report(path + ".bak", error);
-    if (!replace_file(path, bytes, error)) return report(path, error);
+    if (!replace_file(path, bytes.data(), bytes.size(), error)) return report(path, error);
     return true;
 }
 

@@ -61,6 +61,18 @@ TEST(Platform, SettingsPathFollowsXdgThenHome) {
     }
 }
 
+TEST(Platform, OwnPicturesFolderFollowsXdgDataThenHome) {
+    {
+        EnvVar xdg("XDG_DATA_HOME", "/custom/data//");
+        EXPECT_EQ(get_own_pictures_path(), "/custom/data/pintabo/pictures/");
+    }
+    {
+        EnvVar xdg("XDG_DATA_HOME", "relative/ignored");
+        EnvVar home("HOME", "/home/child");
+        EXPECT_EQ(get_own_pictures_path(), "/home/child/.local/share/pintabo/pictures/");
+    }
+}
+
 TEST(Platform, ResourceFolderEndsWithExactlyOneSlash) {
     const std::string bundle = get_boundle_path();
     ASSERT_FALSE(bundle.empty());

@@ -26,7 +26,8 @@
 #include "digit_glyphs.h"
 #include "picture_builder.h"
 #include "pictures/pictures.h"
-#include "soft_render.h"
+#include "page_render.h"
+#include "scene_render.h"
 
 int main(int argc, char** argv) {
     std::string out_dir, stamp, sheet_path, views_dir;

@@ -1,11 +1,9 @@
-#include "soft_render.h"
+#include "page_render.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "picture_frame.h"
-#include "picture_table.h"
-#include "raster.h"
 
 namespace {
 
@@ -67,9 +65,8 @@ Image render_picture(const BuiltPicture& pic, double px_per_unit, bool painted) 
     const int w = static_cast<int>(std::lround((frame::box_x1 - frame::box_x0) * px_per_unit));
     const int h = static_cast<int>(std::lround((frame::box_y1 - frame::box_y0) * px_per_unit));
     Canvas canvas(w * kSuper, h * kSuper, px_per_unit * kSuper);
-    const PictureInfo& info = picture_info(pic.number);
     if (painted)
-        for (const auto& reg : pic.regions) canvas.triangles(reg.triangles, palette_colour(info, reg.colour));
+        for (const auto& reg : pic.regions) canvas.triangles(reg.triangles, pic.colour_rgb(reg.colour));
     canvas.triangles(pic.outline, 0x3B3B3B);
     canvas.triangles(pic.halos, 0xFFFFFF);
     canvas.triangles(pic.digits, 0x515151);
@@ -85,16 +82,4 @@ Image contact_sheet(const std::vector<Image>& tiles, int columns) {
     for (size_t k = 0; k < tiles.size(); ++k)
         sheet.draw(tiles[k], gap + static_cast<int>(k % columns) * (tw + gap), gap + static_cast<int>(k / columns) * (th + gap));
     return sheet;
-}
-
-Image render_scene(const Scene& scene, int picture) {
-    const std::vector<int> colours = rasterise(scene);
-    const PictureInfo& info = picture_info(picture);
-    Image out(Grid::w / 2, Grid::h / 2);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            const int c = colour_of_key(colours[static_cast<size_t>(2 * y) * Grid::w + 2 * x]);
-            out.set(x, y, c == 0 ? Rgba{1, 0, 1, 1} : rgb(static_cast<int>(palette_colour(info, c))));
-        }
-    return out;
 }

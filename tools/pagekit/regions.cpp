@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <numeric>
 
 #include "distance.h"
+#include "grid.h"
 #include "label_ops.h"
-#include "raster.h"
 
 RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h) {
     RegionImage img;
@@ -52,22 +51,48 @@ std::vector<RegionStats> region_stats(const RegionImage& img) {
 
 namespace {
 
-// Number of 4-neighbour pixel pairs between each two regions.
-std::map<std::pair<int, int>, int> border_lengths(const RegionImage& img) {
-    std::map<std::pair<int, int>, int> len;
+// Number of 4-neighbour pixel pairs between each two regions: for every
+// ordered pair (a, b) that touch, sorted, the key a << 32 | b and the count.
+struct BorderLengths {
+    std::vector<uint64_t> keys;
+    std::vector<int> counts;
+
+    static uint64_t key(int a, int b) { return static_cast<uint64_t>(a) << 32 | static_cast<uint32_t>(b); }
+
+    // The neighbours of `a` with their border lengths, ascending.
+    std::vector<std::pair<int, int>> of(int a) const {
+        std::vector<std::pair<int, int>> out;
+        for (size_t k = std::lower_bound(keys.begin(), keys.end(), key(a, 0)) - keys.begin();
+             k < keys.size() && static_cast<int>(keys[k] >> 32) == a; ++k)
+            out.emplace_back(static_cast<int>(keys[k] & 0xFFFFFFFFu), counts[k]);
+        return out;
+    }
+};
+
+BorderLengths border_lengths(const RegionImage& img) {
+    std::vector<uint64_t> pairs;
     for (int j = 0; j < img.h; ++j)
         for (int i = 0; i < img.w; ++i) {
             const size_t p = static_cast<size_t>(j) * img.w + i;
             const int a = img.label[p];
             if (i + 1 < img.w && img.label[p + 1] != a) {
-                ++len[{a, img.label[p + 1]}];
-                ++len[{img.label[p + 1], a}];
+                pairs.push_back(BorderLengths::key(a, img.label[p + 1]));
+                pairs.push_back(BorderLengths::key(img.label[p + 1], a));
             }
             if (j + 1 < img.h && img.label[p + img.w] != a) {
-                ++len[{a, img.label[p + img.w]}];
-                ++len[{img.label[p + img.w], a}];
+                pairs.push_back(BorderLengths::key(a, img.label[p + img.w]));
+                pairs.push_back(BorderLengths::key(img.label[p + img.w], a));
             }
         }
+    std::sort(pairs.begin(), pairs.end());
+    BorderLengths len;
+    for (uint64_t k : pairs) {
+        if (len.keys.empty() || len.keys.back() != k) {
+            len.keys.push_back(k);
+            len.counts.push_back(0);
+        }
+        ++len.counts.back();
+    }
     return len;
 }
 
@@ -78,34 +103,44 @@ int find_root(std::vector<int>& parent, int a) {
 
 }  // namespace
 
-void merge_small_regions(RegionImage& img, float min_radius, std::vector<std::string>& notes) {
-    for (int round = 0; round < 20; ++round) {
+void merge_small_regions(RegionImage& img, float min_radius, std::vector<std::string>* notes,
+                         const MergeTarget& target, int rounds) {
+    for (int round = 0; round < rounds; ++round) {
         const std::vector<RegionStats> st = region_stats(img);
         std::vector<int> small;
         for (int r = 0; r < img.count(); ++r)
             if (st[r].area > 0 && st[r].radius < min_radius) small.push_back(r);
         if (small.empty()) break;
         std::stable_sort(small.begin(), small.end(), [&](int a, int b) { return st[a].area < st[b].area; });
-        const auto len = border_lengths(img);
+        const BorderLengths len = border_lengths(img);
         std::vector<int> parent(img.count());
         std::iota(parent.begin(), parent.end(), 0);
+        bool merged = false;
         for (int r : small) {
-            int best = -1, best_len = 0;
-            for (auto it = len.lower_bound({r, -1}); it != len.end() && it->first.first == r; ++it)
-                if (it->second > best_len) {
-                    best = it->first.second;
-                    best_len = it->second;
-                }
+            const std::vector<std::pair<int, int>> neighbours = len.of(r);
+            int best = target ? target(r, neighbours) : -1;
+            if (best < 0) {
+                int best_len = 0;
+                for (const auto& [n, l] : neighbours)
+                    if (l > best_len) {
+                        best = n;
+                        best_len = l;
+                    }
+            }
             if (best < 0) continue;
-            char buf[200];
-            std::snprintf(buf, sizeof buf, "a speck of colour %d at (%.0f, %.0f) (circle %.1f px) went to colour %d",
-                          colour_of_key(img.colour[r]), (st[r].pole % img.w + 0.5) / Grid::px_per_unit,
-                          (img.h - st[r].pole / img.w - 0.5) / Grid::px_per_unit, 2 * st[r].radius,
-                          colour_of_key(img.colour[best]));
-            notes.push_back(buf);
+            if (notes) {
+                char buf[200];
+                std::snprintf(buf, sizeof buf, "a speck of colour %d at (%.0f, %.0f) (circle %.1f px) went to colour %d",
+                              colour_of_key(img.colour[r]), (st[r].pole % img.w + 0.5) / Grid::px_per_unit,
+                              (img.h - st[r].pole / img.w - 0.5) / Grid::px_per_unit, 2 * st[r].radius,
+                              colour_of_key(img.colour[best]));
+                notes->push_back(buf);
+            }
             const int a = find_root(parent, r), b = find_root(parent, best);
             if (a != b) parent[a] = b;
+            merged = true;
         }
+        if (!merged) break;
         for (int& l : img.label) l = find_root(parent, l);
         for (int r = 0; r < img.count(); ++r) img.colour[r] = img.colour[find_root(parent, r)];
     }

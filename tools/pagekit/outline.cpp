@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kScale = 100000.0;
 
-ClipperLib::Path to_path(const Polyline& line, Pt (*to_units)(Pt)) {
+ClipperLib::Path to_path(const Polyline& line, const std::function<Pt(Pt)>& to_units) {
     ClipperLib::Path path;
     for (const Pt& p0 : line) {
         const Pt p = to_units ? to_units(p0) : p0;
@@ -32,7 +32,7 @@ std::vector<Pt> triangulate_paths(const ClipperLib::Paths& paths) {
 
 }  // namespace
 
-std::vector<Pt> outline_triangles(const Borders& borders, double width, Pt (*to_units)(Pt)) {
+std::vector<Pt> outline_triangles(const Borders& borders, double width, const std::function<Pt(Pt)>& to_units) {
     ClipperLib::ClipperOffset off(2.0, 0.004 * kScale);
     for (const Borders::Arc& arc : borders.arcs)
         off.AddPath(to_path(arc.points, to_units), ClipperLib::jtRound,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "geometry.h"
-#include "raster.h"
+#include "grid.h"
 #include "scene/model_writer.h"
 
 // Where a picture sits in the game. Regions live in the region container's

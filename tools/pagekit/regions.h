@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The picture cut into regions: every pixel names its region, every region
@@ -14,6 +16,9 @@ struct RegionImage {
 
     int count() const { return static_cast<int>(colour.size()); }
 };
+
+// The colour number of a colour and group key.
+inline int colour_of_key(int key) { return key % 16; }
 
 struct RegionStats {
     int area = 0;
@@ -31,10 +36,18 @@ RegionImage regions_from_colours(const std::vector<int>& colours, int w, int h);
 
 std::vector<RegionStats> region_stats(const RegionImage& img);
 
+// Picks the neighbour a small region goes to, from its neighbours in
+// ascending order, each with the length of the border they share (pixel
+// edges); -1 leaves the choice to the longest border.
+using MergeTarget = std::function<int(int region, const std::vector<std::pair<int, int>>& neighbours)>;
+
 // Merges every region whose inscribed circle is under `min_radius` pixels
-// into the neighbour it shares the longest border with. Each merge is
-// described in `notes`.
-void merge_small_regions(RegionImage& img, float min_radius, std::vector<std::string>& notes);
+// into a neighbour: the one `target` picks, else the one it shares the
+// longest border with. Each round merges all small regions, smallest first,
+// and rounds go on until none is left, none can merge, or `rounds` are done.
+// Each merge is described in `notes` when given.
+void merge_small_regions(RegionImage& img, float min_radius, std::vector<std::string>* notes,
+                         const MergeTarget& target = {}, int rounds = 20);
 
 // Keeps the largest piece of every region; stray pieces go to their
 // neighbours. Returns whether there were any.

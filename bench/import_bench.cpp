@@ -1,0 +1,75 @@
+// Times pintabo-import's pipeline on one picture, step by step, for both
+// variants, without writing anything, and reports what came out.
+//
+//   import_bench IMAGE [RUNS]
+//
+// Each step is timed over RUNS runs (default 3) and the median printed.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "digit_glyphs.h"
+#include "image_file.h"
+#include "page_import.h"
+
+namespace {
+
+double median_ms(int runs, const std::function<void()>& step) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        const auto t0 = std::chrono::steady_clock::now();
+        step();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: import_bench IMAGE [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const DigitGlyphs glyphs(PINTABO_FONT_REGULAR);
+    RgbImage photo;
+    std::string error;
+    const double read = median_ms(runs, [&] { error = read_image_file(argv[1], photo); });
+    if (!error.empty()) {
+        std::fprintf(stderr, "import_bench: %s\n", error.c_str());
+        return 1;
+    }
+    WorkingPicture work;
+    const double prepare = median_ms(runs, [&] { error = prepare_picture(photo, work); });
+    std::printf("%s: %d x %d pixels (%.1f megapixels), working raster %d x %d\n", argv[1], photo.w, photo.h,
+                photo.w * static_cast<double>(photo.h) / 1e6, work.lab.w, work.lab.h);
+    std::printf("  read and decode          %8.0f ms\n", read);
+    std::printf("  downscale, Lab, smooth   %8.0f ms\n", prepare);
+    double total = read + prepare;
+    for (bool detailed : {false, true}) {
+        VariantRequest request;
+        request.detailed = detailed;
+        request.name = "bench";
+        ImportedVariant v;
+        const double ms = median_ms(runs, [&] {
+            v = import_variant(work, request, glyphs);
+            archive_bytes(v.pic);
+        });
+        if (!v.error.empty()) {
+            std::fprintf(stderr, "import_bench: %s\n", v.error.c_str());
+            return 1;
+        }
+        total += ms;
+        std::printf("  %-8s variant         %8.0f ms: %d regions in %d colours, smallest circle %.2f units\n",
+                    detailed ? "detailed" : "simple", ms, v.info.variant.total, v.info.tubes, v.smallest_circle);
+    }
+    std::printf("  both variants, in all    %8.0f ms\n", total);
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "lab_colour.h"
+#include "rgb_image.h"
+
+// The picture's colours grouped into at most k clusters by k-means in
+// L*a*b*, started with k-means++ from a fixed seed: the same picture always
+// gives the same clusters. Fewer clusters come out when the picture has
+// fewer distinct colours.
+struct Clusters {
+    std::vector<Lab> centres;   // mean colour of each cluster
+    std::vector<int> of_pixel;  // cluster of each pixel
+};
+
+Clusters kmeans_lab(const LabImage& img, int k, uint64_t seed = 0x5eed);

@@ -1,0 +1,160 @@
+// The pintabo-import command as the game and a parent run it: where the
+// archives go and what they are numbered, the progress lines, and the
+// refusals with their exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/png_writer.h"
+#include "game/page_info.h"
+#include "res/platform.h"
+#include "save/config.h"
+#include "save/settings_file.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+#include "synthetic_images.h"
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs the command with its data and settings folders inside `home`.
+Outcome run(const TempFolder& home, const std::string& args) {
+    const std::string command = "XDG_DATA_HOME='" + home.file("data") + "' XDG_CONFIG_HOME='" + home.file("config") +
+                                "' '" + get_boundle_path() + "/../pintabo-import' " + args + " > '" +
+                                home.file("out.txt") + "' 2> '" + home.file("err.txt") + "'";
+    Outcome r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = read_text(home.file("out.txt"));
+    r.err = read_text(home.file("err.txt"));
+    return r;
+}
+
+void write_image(const std::string& path, const RgbImage& img) {
+    ASSERT_TRUE(write_png(path, img.rgb.data(), img.w, img.h, 3));
+}
+
+std::vector<std::string> files_in(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& e : std::filesystem::directory_iterator(folder, error)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(ImportCommand, WritesBothVariantsUnderTheNextFreeNumber) {
+    TempFolder home;
+    const std::string pictures = home.file("data") + "/pintabo/pictures";
+    std::filesystem::create_directories(pictures);
+    std::ofstream(pictures + "/page107.pak") << "an older import";
+    std::ofstream(pictures + "/hpage0150.pak") << "not a name the game gives";
+    // Progress of a removed picture 112 is still in the settings.
+    Config settings;
+    settings.set_page(5);
+    settings.set_page(112);
+    std::filesystem::create_directories(home.file("config") + "/pintabo");
+    std::ofstream(home.file("config") + "/pintabo/com.quillfen.pintabo.cfg", std::ios::binary) << settings_bytes(settings);
+    write_image(home.file("a very long name for a cat picture.png"), three_discs(240, 180));
+
+    const Outcome r = run(home, "--progress '" + home.file("a very long name for a cat picture.png") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(files_in(pictures), (std::vector<std::string>{"hpage0150.pak", "hpage113.pak", "page107.pak", "page113.pak"}))
+        << "no temporary file left behind";
+    for (bool detailed : {false, true}) {
+        const std::string path = pictures + "/" + page_archive(113, detailed);
+        EXPECT_NE(r.out.find("wrote " + path), std::string::npos) << r.out;
+        const std::vector<unsigned char> bytes = read_bytes(path);
+        const PageArchiveCheck check = check_page_archive(bytes.data(), bytes.size());
+        ASSERT_EQ(check.error, "");
+        EXPECT_EQ(check.info.number, 113);
+        EXPECT_EQ(check.info.detailed, detailed);
+        EXPECT_EQ(check.info.name, "a very long name for a c");
+        EXPECT_EQ(check.info.variant.total, 4);
+    }
+    // Progress from 0 to 100, never going back.
+    std::istringstream lines(r.out);
+    std::string line;
+    int last = -1, count = 0;
+    while (std::getline(lines, line))
+        if (line.rfind("progress ", 0) == 0) {
+            const int n = std::stoi(line.substr(9));
+            EXPECT_GE(n, last);
+            EXPECT_LE(n, 100);
+            if (count++ == 0) {
+                EXPECT_EQ(n, 0);
+            }
+            last = n;
+        }
+    EXPECT_EQ(last, 100);
+    EXPECT_GE(count, 5);
+}
+
+TEST(ImportCommand, ADamagedSettingsFileIsNoReasonToFail) {
+    TempFolder home;
+    std::filesystem::create_directories(home.file("config") + "/pintabo");
+    std::ofstream(home.file("config") + "/pintabo/com.quillfen.pintabo.cfg", std::ios::binary) << "\x01\x00\x00";
+    write_image(home.file("board.png"), checkerboard(160, 120, 4, 3));
+    const Outcome r = run(home, "'" + home.file("board.png") + "' --detail detailed --colours 5 --name 'Mein Brett'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(files_in(home.file("data") + "/pintabo/pictures"), std::vector<std::string>{"hpage101.pak"});
+    const std::vector<unsigned char> bytes = read_bytes(home.file("data") + "/pintabo/pictures/hpage101.pak");
+    const PageArchiveCheck check = check_page_archive(bytes.data(), bytes.size());
+    EXPECT_EQ(check.info.name, "Mein Brett");
+    EXPECT_EQ(check.info.tubes, 5);
+}
+
+TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
+    TempFolder home;
+    write_image(home.file("ok.png"), three_discs(80, 60));
+    write_image(home.file("flat.png"), flat(80, 60, 0x88AACC));
+    std::ofstream(home.file("notes.txt")) << "not a picture at all";
+    // A PNG that claims 8000 x 6000 pixels and holds nothing else.
+    const unsigned char huge[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                                  0, 0, 0x1F, 0x40, 0, 0, 0x17, 0x70, 8, 2, 0, 0, 0, 0, 0, 0, 0};
+    home.write("huge.png", std::vector<unsigned char>(std::begin(huge), std::end(huge)));
+    std::vector<unsigned char> cut = read_bytes(home.file("ok.png"));
+    cut.resize(cut.size() / 2);
+    home.write("cut.png", cut);
+    const std::string ok = "'" + home.file("ok.png") + "'";
+    struct Case {
+        std::string args;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"", 2, "which image"},
+        {ok + " --colours 4", 2, "5 to 9"},
+        {ok + " --colours 10", 2, "5 to 9"},
+        {ok + " --detail fine", 2, "simple, detailed or both"},
+        {ok + " --name 'twenty-five characters...'", 2, "longer than 24"},
+        {ok + " --name \"$(printf 'a\\tb')\"", 2, "control character"},
+        {ok + " --name", 2, "needs a value"},
+        {ok + " --size 3", 2, "unknown option"},
+        {ok + " " + ok, 2, "one image"},
+        {"'" + home.file("missing.png") + "'", 1, "cannot read"},
+        {"'" + home.file("notes.txt") + "'", 1, "not a PNG or JPEG"},
+        {"'" + home.file("huge.png") + "'", 1, "more than 40 megapixels"},
+        {"'" + home.file("cut.png") + "'", 1, "damaged"},
+        {"'" + home.file("flat.png") + "'", 1, "one flat colour"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Outcome r = run(home, c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_TRUE(files_in(home.file("data") + "/pintabo/pictures").empty()) << "nothing written on a refusal";
+}
