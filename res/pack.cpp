@@ -39,8 +39,7 @@ Pack::Pack(const char* path) {
         const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
         std::fprintf(stderr,
                      "pintabo: cannot open the archive %s (%s); the game's archives are looked for in %s. "
-                     "Reinstalling the game, or running make in its source folder, restores it.
-",
+                     "Reinstalling the game, or running make in its source folder, restores it.\n",
                      name.c_str(), std::strerror(error), folder.c_str());
         std::exit(1);
     }
