@@ -106,11 +106,12 @@ std::string get_resources_path() {
     const std::string bundle = with_slash(get_boundle_path());
     const std::string candidates[2] = {bundle + "data/", bundle + "../share/pintabo/"};
     const char* const always_opened[] = {"interface.pak", "langall.pak", "langen.pak", "sound.pak", "music.pak"};
-    int best = 0, best_count = 0;
+    // Each archive found counts two; the folder existing at all counts one.
+    int best = 0, best_score = -1;
     for (int c = 0; c < 2; ++c) {
-        int count = 0;
-        for (const char* name : always_opened) count += access((candidates[c] + name).c_str(), R_OK) == 0;
-        if (count > best_count) best = c, best_count = count;
+        int score = access(candidates[c].c_str(), X_OK) == 0 ? 1 : 0;
+        for (const char* name : always_opened) score += 2 * (access((candidates[c] + name).c_str(), R_OK) == 0);
+        if (score > best_score) best = c, best_score = score;
     }
     return candidates[best];
 }
