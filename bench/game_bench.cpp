@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -106,6 +107,44 @@ Frames paced_frames(int count, Before before) {
     return f;
 }
 
+// One mesh as a plain fixed-function loop draws it: every switch, the
+// material, the texture and the colour set for each.
+void bare_draw(const Draw_record& r) {
+    r.lighting ? glEnable(GL_LIGHTING) : glDisable(GL_LIGHTING);
+    r.lighting && (r.lights & 1) ? glEnable(GL_LIGHT1) : glDisable(GL_LIGHT1);
+    r.depth_test ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+    r.alpha_test ? glEnable(GL_ALPHA_TEST) : glDisable(GL_ALPHA_TEST);
+    r.blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+    glDepthMask(r.blend ? GL_FALSE : GL_TRUE);
+    glLoadMatrixd(r.matrix);
+    float block[13];
+    std::memcpy(block, r.material + 4, sizeof block);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, block[12]);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, block + 8);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, block + 4);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, block);
+    glBindTexture(GL_TEXTURE_2D, r.texture);
+    glPushAttrib(GL_CURRENT_BIT);
+    glDisable(GL_COLOR_MATERIAL);
+    glColor4d(r.rgba[0], r.rgba[1], r.rgba[2], r.blend ? r.rgba[3] : 1.0);
+    glEnable(GL_COLOR_MATERIAL);
+    glTexCoordPointer(2, GL_FLOAT, 0, r.texcoords);
+    glVertexPointer(3, GL_FLOAT, 0, r.vertices);
+    glNormalPointer(GL_FLOAT, 0, r.normals);
+    glDrawArrays(GL_TRIANGLES, 0, 3 * r.triangles);
+    glPopAttrib();
+}
+
+void bare_draw_all(const Draw_list& list) {
+    for (const Draw_record& r : list.records) bare_draw(r);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT1);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+}
+
 // The reference: the same meshes the game recorded, drawn straight every
 // frame as a plain OpenGL loop draws them: clear, scene, one pixel read
 // back, brush, swap, and a selection pass over every mesh of the scene.
@@ -118,11 +157,11 @@ Frames bare_full_redraw(int count) {
         const double cpu = process_cpu_ms();
         const auto t = Clock::now();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        scene.issue();
+        bare_draw_all(scene);
         glFlush();
         GLfloat pixel[3];
         glReadPixels(scena->width / 2, scena->height / 2, 1, 1, GL_RGB, GL_FLOAT, pixel);
-        brush.issue();
+        bare_draw_all(brush);
         SDL_GL_SwapBuffers();
         glSelectBuffer(static_cast<GLsizei>(select.size()), select.data());
         glRenderMode(GL_SELECT);
@@ -274,6 +313,12 @@ int main(int argc, char** argv) {
     read_input();
     DrawGLScene();
     const double first_frame_ms = ms_since_process_start();
+    if (std::getenv("PINTABO_BENCH_STARTUP_ONLY")) {
+        std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),
+                    scena->multisampled ? "4" : "0");
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
 
     const bool measured = measure_variant(false, frames) && measure_variant(true, frames);
     std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),

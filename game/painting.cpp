@@ -1,5 +1,7 @@
 #include "game/painting.h"
 
+#include <cmath>
+
 #include "audio/sound.h"
 #include "game/effects.h"
 #include "game/game_state.h"
@@ -17,14 +19,21 @@ void play(const char* name) {
 }
 
 // Moves the shown colour a frame's share towards the stored one. A frame of
-// half a second or more (after the machine slept) lands exactly on it.
+// half a second or more (after the machine slept) lands exactly on it, and
+// so does a colour within a quarter of a screen step of it: the approach
+// would otherwise go on for ever in steps nobody can see, and the picture
+// would never be still.
 void fade(Object* region, Color target, double dt) {
     double f = dt / 500.0;
     if (f > 1.0) f = 1.0;
     Color c = region->rgb;
+    if (c.eq(target)) return;
     c.r += (target.r - c.r) * f;
     c.g += (target.g - c.g) * f;
     c.b += (target.b - c.b) * f;
+    constexpr double unseen = 1.0 / 1024.0;
+    if (std::abs(target.r - c.r) < unseen && std::abs(target.g - c.g) < unseen && std::abs(target.b - c.b) < unseen)
+        c = target;
     region->setcolor(c);
 }
 

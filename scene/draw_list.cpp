@@ -185,12 +185,59 @@ void Draw_list::forget_everywhere(const Model* m) {
     for (Draw_list* list : open_lists()) list->forget(m);
 }
 
+namespace {
+
+// The nearest and the farthest eye-space depth of a record's geometry.
+void depth_range(const Draw_record& r, double& nearest, double& farthest) {
+    float box[6];
+    r.model->box(box);
+    const double* m = r.matrix;
+    nearest = -1e300;
+    farthest = 1e300;
+    for (int corner = 0; corner < 8; ++corner) {
+        const double x = box[corner & 1 ? 3 : 0], y = box[corner & 2 ? 4 : 1], z = box[corner & 4 ? 5 : 2];
+        const double eye_z = m[2] * x + m[6] * y + m[10] * z + m[14];
+        nearest = std::max(nearest, eye_z);
+        farthest = std::min(farthest, eye_z);
+    }
+}
+
+// The first opaque model, the backdrop every scene starts with, may be drawn
+// after the other opaque models when it lies wholly behind every one of them
+// and all are depth-tested: the depth test then leaves exactly the pixels it
+// would have left, and what the others cover is never shaded twice.
+bool backdrop_goes_last(const std::vector<Draw_record>& records) {
+    if (records.size() < 2 || records[0].blend || !records[0].depth_test) return false;
+    double back_near, back_far;
+    depth_range(records[0], back_near, back_far);
+    for (size_t i = 1; i < records.size(); ++i) {
+        const Draw_record& r = records[i];
+        if (r.blend) continue;
+        if (!r.depth_test) return false;
+        double near_z, far_z;
+        depth_range(r, near_z, far_z);
+        if (!(back_near < far_z)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 // Opaque models first, in the walk's order, then the blended ones; every
 // record with the state it was recorded with.
 void Draw_list::issue() const {
     glMatrixMode(GL_MODELVIEW);
     Gl_state gl;
-    for (const Draw_record& r : records) gl.draw(r);
+    const bool defer = backdrop_goes_last(records);
+    bool deferred_drawn = !defer;
+    for (size_t i = defer ? 1 : 0; i < records.size(); ++i) {
+        if (!deferred_drawn && records[i].blend) {
+            gl.draw(records[0]);
+            deferred_drawn = true;
+        }
+        gl.draw(records[i]);
+    }
+    if (!deferred_drawn) gl.draw(records[0]);
     gl.finish();
 }
 

@@ -71,6 +71,8 @@ void DrawGLScene() {
     presenter.present(scene_list, cursor_list);
     scene_list.close();
     cursor_list.close();
+    // Every frame whole means every pick made anew too.
+    if (presenter.mode() == Presenter::Mode::full) hits.pick_known = false;
     hits.recalc();
 }
 

@@ -48,15 +48,16 @@ void Presenter::draw_scene_part(const Draw_list& scene, bool keep) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     scene.issue();
     image_valid_ = false;
-    if (keep) {
+    // The window's samples are resolved into a framebuffer of our own and
+    // read from there: a read straight off a multisampled back buffer may
+    // give one sample of each pixel instead of their blend.
+    if (keep && (resolved_.width() == scena->width && resolved_.height() == scena->height
+                     ? true
+                     : resolved_.create(scena->width, scena->height, 0, false))) {
         image_w_ = scena->width;
         image_h_ = scena->height;
-        image_.resize(static_cast<size_t>(image_w_) * static_cast<size_t>(image_h_) * 4);
-        GLint alignment = 4;
-        glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, image_w_, image_h_, GL_RGBA, GL_UNSIGNED_BYTE, image_.data());
-        glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+        resolved_.take_window();
+        resolved_.read(image_);
         image_valid_ = true;
         hover_from_image();
     } else {

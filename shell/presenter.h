@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "scene/draw_list.h"
+#include "shell/offscreen.h"
 
 // Puts a recorded frame on the screen, drawing only what changed:
 //  - a frame whose scene and brush are what the screen already shows is
@@ -52,6 +53,7 @@ private:
     bool have_last_ = false;
     Draw_list last_scene_, last_cursor_;
     bool image_valid_ = false;
+    Offscreen resolved_;  // the window's samples blended, for the kept image
     int image_w_ = 0, image_h_ = 0;
     std::vector<unsigned char> image_;  // RGBA rows from the bottom, the scene without the brush
     bool brush_known_ = false;

@@ -1,0 +1,103 @@
+#include "shell/offscreen.h"
+
+#define GL_GLEXT_PROTOTYPES 1
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <cstring>
+
+Offscreen::~Offscreen() { release(); }
+
+bool Offscreen::available() {
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensions && (std::strstr(extensions, "GL_ARB_framebuffer_object") ||
+                          (std::strstr(extensions, "GL_EXT_framebuffer_object") &&
+                           std::strstr(extensions, "GL_EXT_framebuffer_blit")));
+}
+
+bool Offscreen::create(int w, int h, int samples, bool depth) {
+    release();
+    if (w <= 0 || h <= 0 || !available()) return false;
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largest);
+    if (w > largest || h > largest) return false;
+    if (samples > 1) {
+        GLint most = 0;
+        glGetIntegerv(GL_MAX_SAMPLES, &most);
+        if (samples > most) samples = most;
+    }
+    samples_ = samples > 1 ? samples : 0;
+    width_ = w;
+    height_ = h;
+    GLint before = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glGenFramebuffers(1, &fbo_);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
+    glGenRenderbuffers(1, &colour_);
+    glBindRenderbuffer(GL_RENDERBUFFER, colour_);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples_, GL_RGBA8, w, h);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
+    if (depth) {
+        glGenRenderbuffers(1, &depth_);
+        glBindRenderbuffer(GL_RENDERBUFFER, depth_);
+        glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples_, GL_DEPTH_COMPONENT24, w, h);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+    }
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    if (!complete) release();
+    return complete;
+}
+
+void Offscreen::release() {
+    if (depth_) glDeleteRenderbuffers(1, &depth_);
+    if (colour_) glDeleteRenderbuffers(1, &colour_);
+    if (fbo_) glDeleteFramebuffers(1, &fbo_);
+    fbo_ = colour_ = depth_ = 0;
+    width_ = height_ = samples_ = 0;
+}
+
+void Offscreen::draw_here() {
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
+    glViewport(0, 0, width_, height_);
+}
+
+void Offscreen::draw_to_window(int window_width, int window_height) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, window_width, window_height);
+}
+
+bool Offscreen::take_window() {
+    if (!fbo_) return false;
+    GLint before = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_);
+    glBlitFramebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    return true;
+}
+
+bool Offscreen::resolve_into(Offscreen& into) const {
+    if (!fbo_ || !into.fbo_ || into.width_ != width_ || into.height_ != height_) return false;
+    GLint before = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, into.fbo_);
+    glBlitFramebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    return true;
+}
+
+void Offscreen::read(std::vector<unsigned char>& rgba) const {
+    rgba.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4);
+    GLint before = 0, alignment = 4;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+}
