@@ -9,6 +9,7 @@
 // bench/run-game-bench.sh gathers into a table:
 //   frames  <screen> <picture> <state> <frames> <frames/s> <p50 ms> <p99 ms> <processor ms per frame>
 //   rest    <screen> <seconds> <processor % of one core> <frames drawn>
+//   gallery <screen> <opening> <ms to every thumbnail> <ms to the panel grown in> <longest frame ms>
 //   process <screen> <ms to the first frame> <peak resident KiB> <samples>
 // A frame is read_input() + DrawGLScene(), as in the game's loop; where the
 // game paces its loop (the pointer moving, resting) the bench does too, so
@@ -47,6 +48,9 @@
 #include "shell/input.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
+#include "ui/gallery.h"
+#include "ui/menu.h"
+#include "scene/object.h"
 
 namespace {
 
@@ -246,6 +250,46 @@ void measure_pointer_and_rest(const std::string& what, int frames) {
     std::fflush(stdout);
 }
 
+// A panel under `o` still growing in.
+bool emerging(const Object* o) {
+    for (const Action& a : o->animate.actions)
+        if (a.fun == emerge_scale_f) return true;
+    for (const Object* c : o->links)
+        if (emerging(c)) return true;
+    return false;
+}
+
+// The gallery opened with Tab: the time until every thumbnail shows its
+// picture, until the panel has grown in, and the longest frame meanwhile;
+// the first time with nothing kept, the second with the thumbnails kept.
+void measure_gallery() {
+    for (int round = 1; round <= 2; ++round) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = SDLK_TAB;
+        SDL_PushEvent(&e);
+        const auto start = Clock::now();
+        double drawn_ms = -1.0, longest = 0.0;
+        while (ms_since(start) < 10000.0) {
+            const auto t = Clock::now();
+            frame();
+            longest = std::max(longest, ms_since(t));
+            const std::vector<Gallery_tile_view> view = gallery_view();
+            bool all = !view.empty();
+            for (const Gallery_tile_view& v : view) all = all && v.drawn;
+            if (all && drawn_ms < 0.0) drawn_ms = ms_since(start);
+            if (all && !emerging(MENU_GLOBAL)) break;
+        }
+        std::printf("gallery\t%s\t%d\t%.0f\t%.0f\t%.0f\n", screen().c_str(), round, drawn_ms, ms_since(start), longest);
+        std::fflush(stdout);
+        SDL_Event esc = e;
+        esc.key.keysym.sym = SDLK_ESCAPE;
+        SDL_PushEvent(&esc);
+        frames_for(1200.0);
+    }
+}
+
 // False, with the reason on standard error, when the picture did not come
 // up or the effect did not launch all its bursts: the figures would not be
 // of what they say.
@@ -287,7 +331,10 @@ bool measure_variant(bool detailed, int frames) {
     }
     frame_clock = real_clock;
     report(what, "completion effect", effect);
-    if (detailed) measure_pointer_and_rest(what, frames);
+    if (detailed) {
+        measure_pointer_and_rest(what, frames);
+        measure_gallery();
+    }
     return true;
 }
 

@@ -45,6 +45,10 @@ awk -F '\t' '
   $1 == "rest" {
     cell("resting, nothing moving, " $3 " s", $2, sprintf("processor %.2f %% of one core, %d frames drawn", $4, $5))
   }
+  $1 == "gallery" {
+    cell("gallery opened with Tab, " ($3 == 1 ? "first time" : "again (thumbnails kept)"), $2,
+         sprintf("every thumbnail %d ms, grown in %d ms, longest frame %d ms", $4, $5, $6))
+  }
   $1 == "process" {
     cell("start-up to the first frame", $2, sprintf("%d ms", $3))
     cell("peak resident memory (VmHWM)", $2, sprintf("%.0f MiB", $4 / 1024))

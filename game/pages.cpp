@@ -38,6 +38,23 @@ void create_page_element_f(const char* pak, const char* name, int id, int num, O
     parent->addlink(region);
 }
 
+Object* add_picture_sheet(Object* root, const char* pak) {
+    Object* sheet = new Object();
+    sheet->add(pak, "block");
+    root->addlink(sheet);
+    return sheet;
+}
+
+// The picture root lies turned by -90 degrees about x; the container turns
+// the regions back.
+Object* add_region_frame(Object* root) {
+    Object* container = new Object();
+    container->chrot(90.0, 0.0, 0.0);
+    container->chposition(-11.716, -51.121, -14.607);
+    root->addlink(container);
+    return container;
+}
+
 void build_page(int picture, bool detailed) {
     if (picture < 1 || picture > page_count) return;
     const PageFigures& figures = page_figures[picture - 1];
@@ -47,10 +64,8 @@ void build_page(int picture, bool detailed) {
 
     conf->set_page(picture);
 
-    Object* sheet = new Object();
-    sheet->add(pak.c_str(), "block");
+    Object* sheet = add_picture_sheet(root, pak.c_str());
     sheet->addfun(mouse_select, nullptr);
-    root->addlink(sheet);
 
     if (no_clean_brush) {
         no_clean_brush = false;
@@ -59,12 +74,7 @@ void build_page(int picture, bool detailed) {
         color = Color(1.0, 1.0, 1.0);
     }
 
-    // The picture root lies turned by -90 degrees about x; the container
-    // turns the regions back.
-    Object* container = new Object();
-    container->chrot(90.0, 0.0, 0.0);
-    container->chposition(-11.716, -51.121, -14.607);
-    root->addlink(container);
+    Object* container = add_region_frame(root);
 
     COLORS_NUM = figures.tubes;
     if (conf->by_numbers)
@@ -81,4 +91,6 @@ void build_page(int picture, bool detailed) {
         overlay->add("interface.pak", "list_nums_nodigits");
     overlay->add(pak.c_str(), "list_kontur");
     root->addlink(overlay);
+    // The picture now on screen is the one the next start shows.
+    save_progress();
 }

@@ -16,6 +16,11 @@ extern const page_builder hpages_pointers[20];
 // fresh picture root: sheet, regions, overlay, palette and region count.
 void build_page(int picture, bool detailed);
 
+// The white sheet of a picture, and the frame its regions stand in, under
+// a picture root (turned by -90 degrees about x as every picture root is).
+Object* add_picture_sheet(Object* root, const char* pak);
+Object* add_region_frame(Object* root);
+
 // One region: pickable, drawn only once coloured, fading to its colour.
 void create_page_element_f(const char* pak, const char* name, int id, int num, Object* parent);
 

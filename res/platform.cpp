@@ -7,12 +7,14 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 #include "res/drawn_resources.h"
@@ -157,13 +159,13 @@ bool is_web_address(const std::string& url) {
     return url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0;
 }
 
-// A double fork: the intermediate child exits at once and is reaped here, so
-// the opener is adopted by init and never lingers as a zombie of the game.
-void visit_site(std::string url) {
-    if (!is_web_address(url)) return;
+// xdg-open with one argument. A double fork: the intermediate child exits
+// at once and is reaped here, so the opener is adopted by init and never
+// lingers as a zombie of the game.
+static void open_detached(const std::string& what) {
     const std::string opener = find_in_path("xdg-open");
     if (opener.empty()) return;
-    char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
+    char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(what.c_str()), nullptr};
     const pid_t child = fork();
     if (child < 0) return;
     if (child == 0) {
@@ -180,3 +182,39 @@ void visit_site(std::string url) {
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
 }
+
+void visit_site(std::string url) {
+    if (is_web_address(url)) open_detached(url);
+}
+
+bool open_document(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || path[0] != '/' || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    open_detached(path);
+    return true;
+}
+
+// The folder xdg-user-dirs names for pictures: XDG_PICTURES_DIR in
+// $XDG_CONFIG_HOME/user-dirs.dirs, a line such as
+// XDG_PICTURES_DIR="$HOME/Pictures"; a path that is neither absolute nor
+// starts with $HOME/ is not one.
+static std::string user_pictures_folder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.config";
+    std::ifstream dirs(with_slash(config) + "user-dirs.dirs");
+    std::string line;
+    while (std::getline(dirs, line)) {
+        const std::string key = "XDG_PICTURES_DIR=";
+        const size_t at = line.find_first_not_of(" \t");
+        if (at == std::string::npos || line.compare(at, key.size(), key) != 0) continue;
+        std::string value = line.substr(at + key.size());
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\r')) value.pop_back();
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+        if (value.rfind("$HOME/", 0) == 0) return home_folder() + value.substr(5);
+        if (value == "$HOME") return home_folder();
+        if (!value.empty() && value[0] == '/') return value;
+    }
+    return home_folder() + "/Pictures";
+}
+
+std::string get_pictures_path() { return with_slash(user_pictures_folder()) + "pintabo/"; }

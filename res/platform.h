@@ -37,3 +37,12 @@ bool is_web_address(const std::string& url);
 // Opens a web address in the user's browser with xdg-open, detached; returns
 // at once and reports nothing. Refuses anything that is_web_address refuses.
 void visit_site(std::string url);
+
+// Opens a file of ours (an absolute path to a regular file) with the
+// desktop's viewer, detached, as visit_site does; false when it is no such file.
+bool open_document(const std::string& path);
+
+// Where the child's keepsakes go, ending with a slash: a "pintabo/" folder
+// in the user's pictures folder (XDG_PICTURES_DIR of user-dirs.dirs, the
+// `xdg-user-dir PICTURES` answer, else ~/Pictures). Neither made nor checked.
+std::string get_pictures_path();

@@ -14,6 +14,7 @@
 Model::~Model() {
     draw_blend_models.forget(this);
     Draw_list::forget_everywhere(this);
+    show_texture(0);
     if (generated) {
         // A refused name took nothing, so it gives nothing back.
         if (texture != 0) texturebase.ungen(texture_source.c_str());
@@ -72,6 +73,12 @@ void Model::draw() {
         return;
     }
     if (draw_list_target) draw_list_target->add(*this);
+}
+
+void Model::show_texture(unsigned other) {
+    if (!borrowing_) own_texture_ = texture;
+    borrowing_ = other != 0;
+    texture = borrowing_ ? other : own_texture_;
 }
 
 void Model::box(float out[6]) const {

@@ -44,6 +44,10 @@ public:
     void draw_only_grab_matrix();
     // The model's bounds in its own coordinates: min x, y, z, max x, y, z.
     void box(float out[6]) const;
+    // Shows a texture someone else owns (a picture drawn for the gallery)
+    // instead of its own, which it keeps and gives back as usual; 0 shows
+    // its own again.
+    void show_texture(unsigned other);
 
     static constexpr size_t header_size = 69;  // with L = 0 and N = 0
 
@@ -51,6 +55,8 @@ public:
     bool blended() const { return material && material[1] != 0; }
 
 private:
+    unsigned own_texture_ = 0;
+    bool borrowing_ = false;
     mutable float box_[6] = {};
     mutable bool box_known_ = false;
 };

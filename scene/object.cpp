@@ -120,6 +120,13 @@ void Object::draw() {
     glPopMatrix();
 }
 
+void Object::destroy_tree(Object* root) {
+    if (!root) return;
+    for (Object* child : root->links) destroy_tree(child);
+    root->links.clear();
+    delete root;
+}
+
 void Object::draw_for_hit_test() const {
     for (const Model* m : models) m->draw_for_hit_test();
 }

@@ -60,6 +60,10 @@ public:
     void draw();
     void draw_for_hit_test() const;
 
+    // Frees a tree that was never linked into the scene (one built to be
+    // drawn off-screen), children first.
+    static void destroy_tree(Object* root);
+
 private:
     static long alive_;
     void call_funs(int phase);

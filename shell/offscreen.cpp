@@ -50,7 +50,47 @@ bool Offscreen::create(int w, int h, int samples, bool depth) {
     return complete;
 }
 
+bool Offscreen::create_texture(int w, int h) {
+    release();
+    if (w <= 0 || h <= 0 || !available()) return false;
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (w > largest || h > largest) return false;
+    width_ = w;
+    height_ = h;
+    GLint before = 0, bound = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    glGenTextures(1, &texture_);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glGenFramebuffers(1, &fbo_);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture_, 0);
+    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    if (!complete) release();
+    return complete;
+}
+
+void Offscreen::mipmap() const {
+    if (!texture_) return;
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+}
+
 void Offscreen::release() {
+    if (texture_) glDeleteTextures(1, &texture_);
+    texture_ = 0;
     if (depth_) glDeleteRenderbuffers(1, &depth_);
     if (colour_) glDeleteRenderbuffers(1, &colour_);
     if (fbo_) glDeleteFramebuffers(1, &fbo_);

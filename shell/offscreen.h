@@ -17,6 +17,12 @@ public:
     // buffer of w x h pixels, with `samples` samples each (0 or 1: none).
     // False, holding nothing, where the driver cannot make it.
     bool create(int w, int h, int samples, bool depth);
+    // Colour only, held in a texture the scene can show (with mipmaps,
+    // remade by mipmap()).
+    bool create_texture(int w, int h);
+    unsigned texture() const { return texture_; }
+    // The texture's smaller levels, after something was drawn or resolved into it.
+    void mipmap() const;
     void release();
     bool ready() const { return fbo_ != 0; }
     int width() const { return width_; }
@@ -38,6 +44,6 @@ public:
     static bool available();
 
 private:
-    unsigned fbo_ = 0, colour_ = 0, depth_ = 0;
+    unsigned fbo_ = 0, colour_ = 0, depth_ = 0, texture_ = 0;
     int width_ = 0, height_ = 0, samples_ = 0;
 };

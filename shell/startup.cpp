@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "game/brush.h"
 #include "game/game_state.h"
+#include "game/keepsakes.h"
 #include "game/navigation.h"
 #include "res/media.h"
 #include "res/platform.h"
@@ -19,8 +20,10 @@
 #include "shell/scena.h"
 #include "shell/scene_loader.h"
 #include "shell/termination.h"
+#include "ui/gallery.h"
 #include "ui/help_screen.h"
 #include "ui/interface_buttons.h"
+#include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 
 Object* MENU_GLOBAL = nullptr;
@@ -65,7 +68,8 @@ void build_standing_scene() {
 
     map->addlink(with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
                                           make_action(create_reset_button_f), make_action(create_colors_button_f),
-                                          make_action(create_buttons_f, -1.0)}));
+                                          make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
+                                          make_action(watch_keepsakes_f)}));
 
     Object* tube_holder = new Object();
     tube_holder->addfun(add_light, nullptr);
@@ -124,6 +128,8 @@ void free_game() {
     MENU_GLOBAL = nullptr;
     hits.hit = nullptr;
     hits.pick_known = false;
+    gallery_release();
+    keepsake_wait();
     presenter.force_full();
     // The last save (the quit's) is on disk before the game is gone.
     settings_writer.stop();

@@ -12,6 +12,9 @@
 #include "ui/buttons.h"
 #include "ui/confirmations.h"
 #include "ui/custom_colors.h"
+#include "game/keepsakes.h"
+#include "ui/gallery.h"
+#include "ui/keepsake_feedback.h"
 #include "ui/help_screen.h"
 #include "ui/main_menu.h"
 #include "ui/menu.h"
@@ -20,11 +23,13 @@ bool show_colors_button = false;
 bool show_reset_button = false;
 bool show_back_button = false;
 bool show_clean_button = false;
+bool show_camera_button = false;
 
 namespace {
 
 constexpr double button_depth = 61.0;
 constexpr int key_f1 = 282;
+constexpr int key_tab = 9;
 constexpr int key_right = 275;
 constexpr int key_left = 276;
 
@@ -54,7 +59,7 @@ void offer(bool wanted, bool& shown, const char* name, double x, process_fun pro
 }  // namespace
 
 void reset_interface_state() {
-    show_colors_button = show_reset_button = show_back_button = show_clean_button = false;
+    show_colors_button = show_reset_button = show_back_button = show_clean_button = show_camera_button = false;
     hits_layer1 = hits_layer2 = false;
     menu_block = false;
 }
@@ -66,6 +71,7 @@ void create_buttons_f(void*) {
     create_default_interface_button_m("knopka_close", -0.92 - xl - 0.1, y, button_depth, select_quit_button_f);
     create_default_interface_button_m("knopka_help", 2.9 - xr + 0.1, y, button_depth, when_mouse_select_help_button_f);
     create_default_interface_button_m("knopka_menu", 0.92 - xr + 0.1, y, button_depth, when_mouse_select_menu_button_f);
+    create_default_interface_button_m("knopka_gallery", 4.88 - xr + 0.1, y, button_depth, when_mouse_select_gallery_button_f);
     create_default_interface_button_m("knopka_left", 14.973, -13.155, button_depth, when_mouse_select_left_button_f);
     create_default_interface_button_m("knopka_right", 14.973, -13.155, button_depth, when_mouse_select_right_button_f);
 }
@@ -81,6 +87,14 @@ void create_back_button_f(void*) {
 }
 void create_clear_button_f(void*) {
     offer(!conf->is_clean(), show_clean_button, "knopka_clear", 7.3, process_clear_button_f);
+}
+// The camera comes with the first painted region, the same as the clear
+// button, and shakes "no" when a picture could not be saved.
+void create_camera_button_f(void*) {
+    if (conf->is_clean() || show_camera_button) return;
+    offer(true, show_camera_button, "knopka_camera", 0.3, process_camera_button_f);
+    Object* button = Object_curent->links.back();
+    button->event.send(add_slot(button, {make_action(shake_no_f, 0.0, &camera_shake_pending)}));
 }
 
 bool process_colors_button_f(int code) {
@@ -131,6 +145,16 @@ bool process_back_button_f(int code) {
     }
 }
 
+bool process_camera_button_f(int code) {
+    switch (code) {
+        case 1: return conf->is_clean();
+        case 2: show_camera_button = false; return true;
+        case 3: return show_camera_button && !keepsake_busy();
+        case 4: start_picture_keepsake(); return true;
+        default: return code != 0;
+    }
+}
+
 bool process_clear_button_f(int code) {
     switch (code) {
         case 1: return conf->is_clean();
@@ -151,6 +175,12 @@ void when_mouse_select_help_button_f(void*) {
     if (!permanent_fires(key_f1)) return;
     play_button_sound();
     open_first_level(create_help_screen_f, 0);
+}
+
+void when_mouse_select_gallery_button_f(void*) {
+    if (!permanent_fires(key_tab)) return;
+    play_button_sound();
+    open_first_level(create_gallery_f, 0);
 }
 
 void when_mouse_select_left_button_f(void*) {

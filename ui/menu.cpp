@@ -95,6 +95,10 @@ Object* create_default_background_m(const char* frame, const char* text, double 
 }
 
 void add_close_slot(Object* container, std::initializer_list<event_and_command> parts) {
+    add_close_slot(container, std::vector<event_and_command>(parts));
+}
+
+void add_close_slot(Object* container, const std::vector<event_and_command>& parts) {
     container->event.create_slot();
     for (const event_and_command& part : parts) container->event.add_event_and_command(part);
     Action destroy = make_action(default_menu_destroy);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "anim/event.h"
 
@@ -28,6 +29,7 @@ Object* create_default_background_m(const char* frame, const char* text, double 
 // The close slot of a menu container: forwards to every part's vanishing
 // slot, then the container's own deletion after 500 ms.
 void add_close_slot(Object* container, std::initializer_list<event_and_command> parts);
+void add_close_slot(Object* container, const std::vector<event_and_command>& parts);
 
 // The container's close slot has been sent (its deletion is under way).
 bool menu_closing(const Object* container);

@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "ui/confirmations.h"
 #include "ui/custom_colors.h"
+#include "ui/gallery.h"
 #include "ui/help_screen.h"
 #include "ui/interface_buttons.h"
 #include "ui/main_menu.h"
@@ -37,6 +38,7 @@ const char* screen_name(action_fun f) {
     if (f == create_exit_confirmation_f) return "quit";
     if (f == create_menu_about_f) return "about";
     if (f == create_menu_clearall_f) return "clear all";
+    if (f == create_gallery_f) return "gallery";
     return "unknown";
 }
 
@@ -100,8 +102,11 @@ std::string Game_invariants::check_objects() {
     for (const Object* holder : old_colors->links) {
         if (holder->links.size() != 1 || holder->links[0]->links.size() != 1) return "";
     }
-    const int shown = show_colors_button + 2 * show_reset_button + 4 * show_back_button + 8 * show_clean_button;
-    const size_t buttons = 5u + static_cast<size_t>(show_colors_button + show_reset_button + show_back_button + show_clean_button);
+    const int shown = show_colors_button + 2 * show_reset_button + 4 * show_back_button + 8 * show_clean_button +
+                      16 * show_camera_button;
+    // The six that always stand, and those that come and go.
+    const size_t buttons = 6u + static_cast<size_t>(show_colors_button + show_reset_button + show_back_button +
+                                                    show_clean_button + show_camera_button);
     if (map->links.at(1)->links.size() != buttons) return "";
     ++quiet_checks;
     const Quiet_key key{conf->get_page(), conf->detailed, conf->by_numbers, shown};

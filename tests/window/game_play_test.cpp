@@ -107,12 +107,16 @@ TEST_F(GamePlay, FreeColouringKeepsBrushAndTubesAcrossPicturesAndSavesOnEachChan
     ASSERT_EQ(before.size(), 18u);
     pick_tube(5);
     EXPECT_EQ(color_selected, 4);
-    EXPECT_TRUE(read_bytes(get_cfg_path()).empty());
+    auto saved_page = [] {
+        settings_writer.flush();
+        const std::vector<unsigned char> bytes = read_bytes(get_cfg_path());
+        return Config(bytes.data(), bytes.size()).get_page();
+    };
+    EXPECT_EQ(saved_page(), 1) << "the picture shown is saved";
 
     next_page();
     frames(2);
-    settings_writer.flush();
-    EXPECT_FALSE(read_bytes(get_cfg_path()).empty()) << "leaving a picture saves";
+    EXPECT_EQ(saved_page(), 2) << "and so is the next";
     EXPECT_EQ(conf->get_page(), 2);
     EXPECT_EQ(tubes(), before) << "the same tube objects";
     EXPECT_FALSE(brush_clean);

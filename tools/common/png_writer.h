@@ -5,13 +5,10 @@
 
 #include "common/image.h"
 
-// PNG encoding with libpng. The output depends only on the pixels: no time
-// stamp or other varying chunk is written, so the same image gives the same
-// bytes on every run.
+#include "res/png_encode.h"
 
-// `channels` is 3 (24-bit RGB) or 4 (32-bit RGBA); `pixels` holds
-// width * height * channels bytes, top row first.
-std::vector<unsigned char> encode_png(const unsigned char* pixels, int width, int height, int channels);
+// PNG files of the builders' images (the encoder itself is the game's own,
+// res/png_encode.h). `channels` is 3 (24-bit RGB) or 4 (32-bit RGBA).
 std::vector<unsigned char> encode_png(const Image& img, int channels);
 
 // Writes the encoded image to a file; false when the file cannot be written.

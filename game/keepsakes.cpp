@@ -1,0 +1,220 @@
+#include "game/keepsakes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include "game/picture_render.h"
+#include "res/atomic_file.h"
+#include "res/platform.h"
+#include "res/platform_process.h"
+#include "res/png_encode.h"
+#include "save/config.h"
+#include "scene/object.h"
+#include "shell/offscreen.h"
+#include "shell/scena.h"
+
+std::string keepsake_base(const char* kind, int picture, bool detailed, std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char name[96];
+    std::snprintf(name, sizeof name, "pintabo-%s-%02d-%s-%04d-%02d-%02d-%02d%02d", kind, picture,
+                  detailed ? "detailed" : "simple", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                  local.tm_hour, local.tm_min);
+    return name;
+}
+
+bool write_new_file(const std::string& folder, const std::string& base, const std::string& ext,
+                    const std::vector<unsigned char>& bytes, std::string& written, int& error) {
+    if (!make_folders(folder, error)) return false;
+    const std::string dir = folder.back() == '/' ? folder : folder + "/";
+    std::string temporary = dir + "." + base + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    bool ok = true;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            error = n == 0 ? EIO : errno;
+            ok = false;
+        } else {
+            done += static_cast<size_t>(n);
+        }
+    }
+    if (ok && fsync(fd) != 0) error = errno, ok = false;
+    if (close(fd) != 0 && ok) error = errno, ok = false;
+    // Pictures are for showing around: readable by all, as a file the user made.
+    if (ok) chmod(temporary.c_str(), 0644);
+    for (int n = 1; ok && n < 1000; ++n) {
+        const std::string name = dir + base + (n == 1 ? "" : "-" + std::to_string(n)) + ext;
+        if (link(temporary.c_str(), name.c_str()) == 0) {
+            written = name;
+            unlink(temporary.c_str());
+            sync_folder(folder);
+            return true;
+        }
+        if (errno != EEXIST) error = errno, ok = false;
+    }
+    if (ok) error = EEXIST;
+    unlink(temporary.c_str());
+    return false;
+}
+
+namespace {
+
+// One keepsake at a time: its worker, and its outcome for the game's thread.
+struct Job {
+    std::mutex guard;
+    std::thread worker;
+    std::atomic<bool> busy{false};
+    Keepsake_outcome outcome;
+    bool picture = false;  // of the job under way
+
+    void finish(Keepsake r, const std::string& p) {
+        std::lock_guard<std::mutex> lock(guard);
+        outcome.result = r;
+        outcome.picture = picture;
+        outcome.path = p;
+        busy = false;
+    }
+    void join() {
+        if (worker.joinable()) worker.join();
+    }
+};
+Job job;
+
+void say(const std::string& line) { std::fprintf(stderr, "pintabo: %s\n", line.c_str()); }
+
+// Rows from the top, cut to what the sheet covers, laid on white.
+std::vector<unsigned char> sheet_on_white(const std::vector<unsigned char>& rgba, int w, int h, int& out_w, int& out_h) {
+    int x0 = w, x1 = -1, y0 = h, y1 = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (rgba[(static_cast<size_t>(y) * w + x) * 4 + 3] > 127) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
+    if (x1 < x0) x0 = 0, x1 = w - 1, y0 = 0, y1 = h - 1;
+    out_w = x1 - x0 + 1;
+    out_h = y1 - y0 + 1;
+    std::vector<unsigned char> rgb(static_cast<size_t>(out_w) * out_h * 3);
+    for (int y = 0; y < out_h; ++y) {
+        const int from = y1 - y;  // GL rows count from the bottom
+        for (int x = 0; x < out_w; ++x) {
+            const unsigned char* p = &rgba[(static_cast<size_t>(from) * w + (x0 + x)) * 4];
+            unsigned char* q = &rgb[(static_cast<size_t>(y) * out_w + x) * 3];
+            for (int c = 0; c < 3; ++c) q[c] = static_cast<unsigned char>((p[c] * p[3] + 255 * (255 - p[3]) + 127) / 255);
+        }
+    }
+    return rgb;
+}
+
+}  // namespace
+
+bool start_picture_keepsake() {
+    if (job.busy || !conf) return false;
+    const int picture = conf->get_page();
+    const bool detailed = conf->detailed;
+    Object* tree = build_painted_picture(picture, detailed);
+    if (!tree) return false;
+    std::vector<unsigned char> rgba;
+    {
+        // Drawn large, off the screen, and given back at once: the
+        // multisampled framebuffer alone holds 128 MiB.
+        Offscreen work, into;
+        const int samples = scena && scena->multisampled ? 4 : 0;
+        const bool drawn = work.create(keepsake_pixels, keepsake_pixels, samples, true) &&
+                           into.create(keepsake_pixels, keepsake_pixels, 0, false) &&
+                           draw_picture_offscreen(tree, work, into);
+        if (drawn) into.read(rgba);
+    }
+    Object::destroy_tree(tree);
+    job.join();
+    job.picture = true;
+    if (rgba.empty()) {
+        say("cannot draw the picture to save it");
+        job.finish(Keepsake::failed, "");
+        return false;
+    }
+    job.busy = true;
+    const std::string base = keepsake_base("picture", picture, detailed, std::time(nullptr));
+    job.worker = std::thread([rgba = std::move(rgba), base] {
+        int w = 0, h = 0, error = 0;
+        const std::vector<unsigned char> rgb = sheet_on_white(rgba, keepsake_pixels, keepsake_pixels, w, h);
+        const std::vector<unsigned char> png = encode_png(rgb.data(), w, h, 3);
+        std::string written;
+        const std::string folder = get_pictures_path();
+        if (png.empty()) error = ENOMEM;
+        if (png.empty() || !write_new_file(folder, base, ".png", png, written, error)) {
+            say("cannot save the picture in " + folder + ": " + std::strerror(error));
+            job.finish(Keepsake::failed, "");
+            return;
+        }
+        job.finish(Keepsake::saved, written);
+    });
+    return true;
+}
+
+bool start_sheet_keepsake() {
+    if (job.busy || !conf) return false;
+    const int picture = conf->get_page();
+    const bool detailed = conf->detailed;
+    const char* const codes[5] = {"en", "de", "es", "ru", "fr"};
+    const std::string language = codes[conf->language_index()];
+    job.join();
+    job.picture = false;
+    job.busy = true;
+    const std::string base = keepsake_base("sheet", picture, detailed, std::time(nullptr));
+    job.worker = std::thread([picture, detailed, language, base] {
+        // The sheet is made under a name of its own in the pictures folder,
+        // which is free when the command starts; the command itself never
+        // leaves half a file.
+        const std::string folder = get_pictures_path();
+        int error = 0;
+        if (!make_folders(folder, error)) {
+            say("cannot make " + folder + ": " + std::strerror(error));
+            job.finish(Keepsake::failed, "");
+            return;
+        }
+        std::string path;
+        for (int n = 1; n < 1000 && path.empty(); ++n) {
+            const std::string name = folder + base + (n == 1 ? "" : "-" + std::to_string(n)) + ".pdf";
+            if (access(name.c_str(), F_OK) != 0) path = name;
+        }
+        std::vector<std::string> args{"--picture", std::to_string(picture), "--language", language, "--output", path};
+        if (detailed) args.push_back("--detailed");
+        std::string errors;
+        const int status = run_program(program_beside_game("pintabo-sheets"), args, nullptr, errors);
+        if (status != 0) {
+            while (!errors.empty() && errors.back() == '\n') errors.pop_back();
+            say("cannot print the sheet: " + (errors.empty() ? "pintabo-sheets did not run" : errors));
+            job.finish(Keepsake::failed, "");
+            return;
+        }
+        open_document(path);
+        job.finish(Keepsake::saved, path);
+    });
+    return true;
+}
+
+Keepsake_outcome take_keepsake_result() {
+    std::lock_guard<std::mutex> lock(job.guard);
+    const Keepsake_outcome o = job.outcome;
+    job.outcome = Keepsake_outcome();
+    return o;
+}
+
+bool keepsake_busy() { return job.busy; }
+
+void keepsake_wait() { job.join(); }

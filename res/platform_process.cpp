@@ -1,0 +1,100 @@
+#include "res/platform_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "res/platform.h"
+
+std::string program_beside_game(const char* name) { return get_boundle_path() + "/" + name; }
+
+namespace {
+
+void close_quietly(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+}  // namespace
+
+int run_program(const std::string& program, const std::vector<std::string>& args,
+                const std::function<void(const std::string&)>& on_line, std::string& errors) {
+    errors.clear();
+    if (access(program.c_str(), X_OK) != 0) {
+        errors = program + ": " + std::string(std::strerror(errno));
+        return -1;
+    }
+    // Everything the child needs is made before the fork: after it, only
+    // calls that are safe in a child of a threaded process.
+    std::vector<std::string> words{program};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    int out[2] = {-1, -1}, err[2] = {-1, -1};
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+        close_quietly(out[0]), close_quietly(out[1]), close_quietly(err[0]), close_quietly(err[1]);
+        return -1;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const int devnull = open("/dev/null", O_RDONLY);
+        if (devnull >= 0) dup2(devnull, 0);
+        dup2(out[1], 1);
+        dup2(err[1], 2);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close_quietly(out[1]);
+    close_quietly(err[1]);
+    if (child < 0) {
+        close_quietly(out[0]);
+        close_quietly(err[0]);
+        return -1;
+    }
+    std::string line;
+    char buffer[4096];
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    int open_pipes = 2;
+    while (open_pipes > 0) {
+        if (poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open_pipes;
+                continue;
+            }
+            if (i == 1) {
+                errors.append(buffer, static_cast<size_t>(n));
+                if (errors.size() > 4096) errors.erase(0, errors.size() - 4096);
+                continue;
+            }
+            for (ssize_t k = 0; k < n; ++k) {
+                if (buffer[k] != '\n') {
+                    line += buffer[k];
+                    continue;
+                }
+                if (on_line) on_line(line);
+                line.clear();
+            }
+        }
+    }
+    if (!line.empty() && on_line) on_line(line);
+    for (pollfd& f : fds)
+        if (f.fd >= 0) close(f.fd);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
