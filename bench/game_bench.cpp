@@ -349,6 +349,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     setenv("XDG_CONFIG_HOME", folder, 1);
+    setenv("XDG_DATA_HOME", folder, 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     Config returning;
     returning.help_on_start = false;

@@ -1,28 +1,45 @@
 #include "game/navigation.h"
 
+#include <vector>
+
 #include "game/game_state.h"
+#include "game/page_catalogue.h"
 #include "game/pages.h"
 #include "save/config.h"
 #include "shell/scene_loader.h"
 
 namespace {
 
-int index_of(int picture) {
+// The pictures the arrows go through: every one that has the variant the
+// settings ask for, in the catalogue's order.
+std::vector<int> shown_pictures() {
+    std::vector<int> list;
+    for (const Page_source& p : page_catalogue())
+        if (p.has(conf->detailed)) list.push_back(p.number);
+    return list;
+}
+
+int index_of(const std::vector<int>& list, int picture) {
     if (picture == 0) return -1;
-    for (int i = 0; i < 20; ++i)
-        if (pages_order[i] == picture) return i;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i] == picture) return static_cast<int>(i);
     return -1;
 }
 
-void request(int index) {
-    novaia_scena = conf->detailed ? hpages_pointers[index] : pages_pointers[index];
+void request(int picture) {
+    if (picture >= 1 && picture <= 20) {
+        novaia_scena = conf->detailed ? hpages_pointers[picture - 1] : pages_pointers[picture - 1];
+    } else {
+        requested_own_picture = picture;
+        novaia_scena = own_page_f;
+    }
     nado_meniat_scenu = true;
 }
 
 // Leaving a picture: its undo history no longer applies, and in free
 // colouring the brush and the tubes stay (the free palette is shared).
-void request_other(int index) {
-    request(index);
+void request_other(int picture) {
+    request(picture);
     signal_show_back_button = false;
     if (!conf->by_numbers) {
         no_clean_brush = true;
@@ -30,27 +47,30 @@ void request_other(int index) {
     }
 }
 
+// The picture `step` places from the one on screen, round the list.
+void step(int by) {
+    const std::vector<int> list = shown_pictures();
+    const int i = index_of(list, conf->get_page());
+    if (i < 0 || list.empty()) return;
+    const int n = static_cast<int>(list.size());
+    request_other(list[static_cast<size_t>(((i + by) % n + n) % n)]);
+}
+
 }  // namespace
 
 void goto_page(int n) {
-    const int i = index_of(n);
-    if (i >= 0) request_other(i);
+    if (index_of(shown_pictures(), n) >= 0) request_other(n);
 }
 
-void next_page() {
-    const int i = index_of(conf->get_page());
-    if (i >= 0) request_other(i == 19 ? 0 : i + 1);
-}
+void next_page() { step(1); }
 
-void prev_page() {
-    const int i = index_of(conf->get_page());
-    if (i >= 0) request_other(i == 0 ? 19 : i - 1);
-}
+void prev_page() { step(-1); }
 
-// Without a picture of the catalogue to show again (a first start, a page
-// number no picture has), picture 1 is built, in the variant the settings
-// say: its progress is read from and written to that variant's tables.
+// Without a picture to show again (a first start, a page number no picture
+// has, a picture of the child's own that is gone or lacks this variant),
+// picture 1 is built, in the variant the settings say: its progress is read
+// from and written to that variant's tables.
 void default_page() {
-    const int i = index_of(conf->get_page());
-    request(i >= 0 ? i : 0);
+    const int i = index_of(shown_pictures(), conf->get_page());
+    request(i >= 0 ? conf->get_page() : 1);
 }

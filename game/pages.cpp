@@ -2,6 +2,7 @@
 
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
+#include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/painting.h"
 #include "save/config.h"
@@ -16,6 +17,9 @@ PINTABO_PAGE(06, 6) PINTABO_PAGE(07, 7) PINTABO_PAGE(08, 8) PINTABO_PAGE(09, 9) 
 PINTABO_PAGE(11, 11) PINTABO_PAGE(12, 12) PINTABO_PAGE(13, 13) PINTABO_PAGE(14, 14) PINTABO_PAGE(15, 15)
 PINTABO_PAGE(16, 16) PINTABO_PAGE(17, 17) PINTABO_PAGE(18, 18) PINTABO_PAGE(19, 19) PINTABO_PAGE(20, 20)
 #undef PINTABO_PAGE
+
+int32_t requested_own_picture = 0;
+void own_page_f(void*) { build_page(requested_own_picture, conf->detailed); }
 
 const int32_t pages_order[20] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 const page_builder pages_pointers[20] = {
@@ -56,10 +60,11 @@ Object* add_region_frame(Object* root) {
 }
 
 void build_page(int picture, bool detailed) {
-    if (picture < 1 || picture > page_count) return;
-    const PageFigures& figures = page_figures[picture - 1];
-    const PageVariant& variant = detailed ? figures.detailed : figures.simple;
-    const std::string pak = page_archive(picture, detailed);
+    const Page_source* source = find_page(picture);
+    if (!source || !source->has(detailed)) return;
+    const PageFigures& figures = source->figures;
+    const PageVariant& variant = source->variant(detailed);
+    const std::string pak = source->archive(detailed);
     Object* root = Object_curent;
 
     conf->set_page(picture);

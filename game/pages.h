@@ -12,9 +12,15 @@ extern const int32_t pages_order[20];
 extern const page_builder pages_pointers[20];
 extern const page_builder hpages_pointers[20];
 
-// Builds picture `picture` (1 to 20) of a variant under Object_curent, the
-// fresh picture root: sheet, regions, overlay, palette and region count.
+// Builds picture `picture` (1 to 20, or one of the child's own) of a
+// variant under Object_curent, the fresh picture root: sheet, regions,
+// overlay, palette and region count.
 void build_page(int picture, bool detailed);
+
+// The builder of the child's own pictures: builds `requested_own_picture`
+// in the variant the settings say.
+extern int32_t requested_own_picture;
+void own_page_f(void* param);
 
 // The white sheet of a picture, and the frame its regions stand in, under
 // a picture root (turned by -90 degrees about x as every picture root is).

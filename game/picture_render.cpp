@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "anim/action.h"
+#include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/pages.h"
 #include "res/drawn_resources.h"
@@ -58,8 +59,9 @@ const PageVariant& variant_of(const PageFigures& f, bool detailed) { return deta
 
 Picture_progress picture_progress(int number, bool detailed) {
     Picture_progress p;
-    if (number < 1 || number > page_count) return p;
-    const PageFigures& f = page_figures[number - 1];
+    const Page_source* source = find_page(number);
+    if (!source || !source->has(detailed)) return p;
+    const PageFigures& f = source->figures;
     p.total = variant_of(f, detailed).total;
     const int index = settings_index(number);
     Color unused;
@@ -69,9 +71,10 @@ Picture_progress picture_progress(int number, bool detailed) {
 }
 
 Object* build_painted_picture(int number, bool detailed) {
-    if (number < 1 || number > page_count || !conf) return nullptr;
-    const PageFigures& f = page_figures[number - 1];
-    const std::string pak = page_archive(number, detailed);
+    const Page_source* source = find_page(number);
+    if (!source || !source->has(detailed) || !conf) return nullptr;
+    const PageFigures& f = source->figures;
+    const std::string pak = source->archive(detailed);
     const int index = settings_index(number);
     Object* root = new Object();
     root->chrot(-90.0, 0.0, 0.0);

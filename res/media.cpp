@@ -16,7 +16,8 @@ Pack* Media::loadpack(const char* pak) {
         pack_refs[static_cast<size_t>(i)] += 1;
         return packs[static_cast<size_t>(i)];
     }
-    const std::string path = (pwd.empty() || pwd[0] == '0') ? std::string(pak) : pwd + pak;
+    // A full path (a picture of the child's own) is opened as it is.
+    const std::string path = (pwd.empty() || pwd[0] == '0' || pak[0] == '/') ? std::string(pak) : pwd + pak;
     Pack* p = new Pack(path.c_str());
     packs.push_back(p);
     pack_names.push_back(pak);

@@ -140,7 +140,7 @@ std::string get_own_pictures_path() {
 
 // Finds a program in $PATH before forking, so the child only needs calls that
 // are safe between fork and exec.
-static std::string find_in_path(const char* program) {
+std::string find_in_path(const char* program) {
     const char* path = std::getenv("PATH");
     std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
     size_t start = 0;

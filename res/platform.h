@@ -29,6 +29,9 @@ std::string get_cfg_path();
 // nor checks the folder.
 std::string get_own_pictures_path();
 
+// The full path of `program` found in $PATH, or empty.
+std::string find_in_path(const char* program);
+
 // True for an address the browser may be handed: one starting with
 // "http://" or "https://". Anything else (a file, a command-line option for
 // the opener, another scheme) is never passed on.

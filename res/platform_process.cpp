@@ -12,6 +12,8 @@
 
 std::string program_beside_game(const char* name) { return get_boundle_path() + "/" + name; }
 
+bool access_program(const std::string& path) { return access(path.c_str(), X_OK) == 0; }
+
 namespace {
 
 void close_quietly(int& fd) {
@@ -22,7 +24,8 @@ void close_quietly(int& fd) {
 }  // namespace
 
 int run_program(const std::string& program, const std::vector<std::string>& args,
-                const std::function<void(const std::string&)>& on_line, std::string& errors) {
+                const std::function<void(const std::string&)>& on_line, std::string& errors,
+                std::atomic<int>* running) {
     errors.clear();
     if (access(program.c_str(), X_OK) != 0) {
         errors = program + ": " + std::string(std::strerror(errno));
@@ -51,6 +54,7 @@ int run_program(const std::string& program, const std::vector<std::string>& args
     }
     close_quietly(out[1]);
     close_quietly(err[1]);
+    if (running) *running = child > 0 ? child : 0;
     if (child < 0) {
         close_quietly(out[0]);
         close_quietly(err[0]);
@@ -96,5 +100,6 @@ int run_program(const std::string& program, const std::vector<std::string>& args
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
+    if (running) *running = 0;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

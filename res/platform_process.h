@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,11 +11,15 @@
 
 // The path of a program installed beside the game's executable.
 std::string program_beside_game(const char* name);
+// Whether `path` is a program we may run.
+bool access_program(const std::string& path);
 
 // Runs `program` with `args` and waits for it: standard input from
 // /dev/null, each line it writes to standard output handed to `on_line` as
 // it comes (may be empty), its standard error gathered into `errors` (last
 // 4 KiB). Returns its exit status, or -1 when it could not be started or was
-// ended by a signal. Safe to call from any thread.
+// ended by a signal. While it runs, `running` (when given) holds its process
+// id, so another thread may end it. Safe to call from any thread.
 int run_program(const std::string& program, const std::vector<std::string>& args,
-                const std::function<void(const std::string&)>& on_line, std::string& errors);
+                const std::function<void(const std::string&)>& on_line, std::string& errors,
+                std::atomic<int>* running = nullptr);

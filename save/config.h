@@ -85,6 +85,9 @@ public:
 
     int get_page() const;
     void set_page(int number);
+    // Forgets every record of picture `number` (one that is gone); the
+    // picture on screen stays the same one, or none when it was this.
+    void drop_page(int number);
 
     bool get_color_state(int uid) const;
     bool is_clean() const;

@@ -54,6 +54,24 @@ void Config::set_page(int number) {
     page_index = static_cast<int32_t>(pages.size() - 1);
 }
 
+void Config::drop_page(int number) {
+    for (size_t i = pages.size(); i-- > 0;) {
+        if (pages[i] != number) continue;
+        const auto at = static_cast<std::ptrdiff_t>(i);
+        pages.erase(pages.begin() + at);
+        pieces.erase(pieces.begin() + at);
+        hpieces.erase(hpieces.begin() + at);
+        pieces_qor.erase(pieces_qor.begin() + at);
+        hpieces_qor.erase(hpieces_qor.begin() + at);
+        custom_colors_qor.erase(custom_colors_qor.begin() + at);
+        const_colors_qor.erase(const_colors_qor.begin() + at);
+        if (page_index == static_cast<int32_t>(i))
+            page_index = -1;
+        else if (page_index > static_cast<int32_t>(i))
+            --page_index;
+    }
+}
+
 std::vector<Custom_color>* Config::active_custom() {
     return by_numbers ? at_page(custom_colors_qor, page_index) : &custom_colors;
 }

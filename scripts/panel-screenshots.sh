@@ -28,7 +28,7 @@ status=0
 for size in "${sizes[@]}"; do
   config=$(mktemp -d /tmp/pintabo-shots-config.XXXXXX)
   echo "shooting at $size ..." >&2
-  if ! PINTABO_SCREEN=$size XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=dummy \
+  if ! PINTABO_SCREEN=$size XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config" SDL_AUDIODRIVER=dummy \
       bash "$(dirname "$0")/with-display.sh" "$shots" "$data" "$out/$size"; then
     echo "panelshots failed at $size" >&2
     status=1

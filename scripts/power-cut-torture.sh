@@ -23,7 +23,7 @@ fi
 
 work=$(mktemp -d /tmp/pintabo-torture.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy
 settings="$XDG_CONFIG_HOME/pintabo/com.quillfen.pintabo.cfg"
 mkdir -p "$XDG_CONFIG_HOME/pintabo"
 "$probe" --make-finished "$settings" || exit 1

@@ -7,7 +7,9 @@
 #include "game/brush.h"
 #include "game/game_state.h"
 #include "game/keepsakes.h"
+#include "game/own_import.h"
 #include "game/navigation.h"
+#include "game/page_catalogue.h"
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
@@ -51,6 +53,10 @@ void start_game() {
 void load_settings() { conf = load_settings_file(get_cfg_path()); }
 
 void start_scene() {
+    // The child's own pictures as the folder holds them now; the progress of
+    // one that was removed goes with it.
+    scan_own_pictures();
+    if (conf) forget_removed_pictures(*conf);
     reset_scene_requests();
     reset_game_state();
     reset_interface_state();
@@ -69,7 +75,7 @@ void build_standing_scene() {
     map->addlink(with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
                                           make_action(create_reset_button_f), make_action(create_colors_button_f),
                                           make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
-                                          make_action(watch_keepsakes_f)}));
+                                          make_action(watch_keepsakes_f), make_action(watch_own_import_f)}));
 
     Object* tube_holder = new Object();
     tube_holder->addfun(add_light, nullptr);
@@ -130,6 +136,7 @@ void free_game() {
     hits.pick_known = false;
     gallery_release();
     keepsake_wait();
+    own_import_wait();
     presenter.force_full();
     // The last save (the quit's) is on disk before the game is gone.
     settings_writer.stop();

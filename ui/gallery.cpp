@@ -3,14 +3,14 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "anim/slot_builder.h"
 #include "game/navigation.h"
-#include "game/page_table.h"
-#include "game/pages.h"
+#include "game/own_import.h"
+#include "game/page_catalogue.h"
 #include "game/picture_render.h"
 #include "save/config.h"
 #include "scene/model.h"
@@ -29,117 +29,78 @@ namespace {
 constexpr double column_x[5] = {-6.4, -3.2, 0.0, 3.2, 6.4};
 constexpr double row_z[4] = {3.5, 0.65, -2.2, -5.05};
 constexpr double widget_y = -0.2;
-constexpr double mark_y = -0.05;          // marks lie on their thumbnail
-constexpr double corner = 1.05;           // a mark's offset from a thumbnail's middle
+constexpr double mark_y = -0.05;  // marks lie on their thumbnail
+constexpr double corner = 1.05;   // a mark's offset from a thumbnail's middle
 constexpr double title_z = 5.72;
 constexpr double close_x = 7.8;
-constexpr double count_x = 4.9;           // the middle of the count
-constexpr double digit_advance = 0.42;
-constexpr double slash_advance = 0.36;
-constexpr double star_advance = 0.8;
-constexpr double count_gap = 0.14;
+constexpr double arrow_x[2] = {1.45, 2.5};
+constexpr double count_x = 4.9;  // the middle of the count
+constexpr double star_advance = 0.8, star_gap = 0.26;
+constexpr double digit_advance = 0.56;
+constexpr double slash_advance = 0.34, slash_gap = 0.14;
 constexpr double hover_scale = 1.08;
 constexpr int ring_steps = 24;
+constexpr int add_tile = -1;          // the entry of the "+" tile
+constexpr size_t kept_thumbnails = 48;  // textures kept between openings at most
 
-// What the gallery keeps between openings: a texture per tile, what each
-// shows, and the framebuffer the thumbnails are drawn in.
+// What the gallery keeps between openings: the framebuffer the thumbnails
+// are drawn in, and for each picture drawn lately its texture and what it
+// shows, so an opening draws only what changed.
+struct Kept {
+    Offscreen texture;
+    uint64_t shows = 0;
+    uint64_t used = 0;
+};
 struct Thumbnails {
     Offscreen work;
-    Offscreen tiles[gallery_tiles];
-    uint64_t shows[gallery_tiles] = {};
-    bool ready = false;
+    std::map<int, Kept> kept;
+    uint64_t clock = 0;
 
-    bool make() {
-        if (ready) return true;
-        const int samples = scena && scena->multisampled ? 4 : 0;
-        if (!work.create(thumbnail_pixels, thumbnail_pixels, samples, true)) return false;
-        for (Offscreen& t : tiles)
-            if (!t.create_texture(thumbnail_pixels, thumbnail_pixels)) return false;
-        ready = true;
-        return true;
+    bool ready() {
+        if (work.ready()) return true;
+        return work.create(thumbnail_pixels, thumbnail_pixels, scena && scena->multisampled ? 4 : 0, true);
+    }
+    // The texture of `picture`, made (and an old one let go) when needed.
+    Kept* texture_for(int picture) {
+        Kept& k = kept[picture];
+        k.used = ++clock;
+        if (!k.texture.ready() && !k.texture.create_texture(thumbnail_pixels, thumbnail_pixels)) return nullptr;
+        while (kept.size() > kept_thumbnails) {
+            auto oldest = kept.begin();
+            for (auto it = kept.begin(); it != kept.end(); ++it)
+                if (it->second.used < oldest->second.used) oldest = it;
+            kept.erase(oldest);
+        }
+        return &kept[picture];
     }
     void release() {
         work.release();
-        for (Offscreen& t : tiles) t.release();
-        for (uint64_t& s : shows) s = 0;
-        ready = false;
+        kept.clear();
     }
 };
 Thumbnails thumbnails;
 
-// One opening of the gallery: the tiles shown and those still to draw.
+// One opening of the gallery: its pictures, the page shown and its tiles.
 struct Gallery {
     struct Tile {
-        int picture = 0;
         Object* object = nullptr;
-        uint64_t painting = 0;  // what the thumbnail must show
+        int picture = 0;  // 0: an empty place; add_tile: the "+" tile
+        uint64_t painting = 0;
         bool drawn = false;
         bool framed = false, starred = false;
         int ring = 0;
+        std::vector<Object*> marks;
+        Object* import_ring = nullptr;
+        int import_step = -1;
     };
-    std::vector<Tile> tiles;
+    Object* container = nullptr;
+    std::vector<int> entries;
+    int page = 0, pages = 1;
+    Tile tiles[gallery_tiles];
     bool detailed = false;
     int finished = 0, total = 0;
+    bool open = false;
 };
-
-Object* mark(Object* tile, const char* name, double x, double z, std::vector<event_and_command>& vanish) {
-    Object* m = new Object();
-    m->add("langall.pak", name);
-    m->chposition(x, mark_y, z);
-    add_slot(m, {make_action(unmerge_transparency_f)});
-    tile->addlink(m);
-    vanish.push_back({&m->event, 1});
-    return m;
-}
-
-void add_marks(Gallery::Tile& t, bool detailed, std::vector<event_and_command>& vanish) {
-    Object* tile = t.object;
-    tile->scale_children = true;  // the marks lift with their thumbnail
-    t.framed = t.picture == conf->get_page();
-    if (t.framed) mark(tile, "gallery_frame", 0.0, 0.0, vanish);
-    const Picture_progress p = picture_progress(t.picture, detailed);
-    t.starred = p.finished();
-    if (p.finished()) {
-        mark(tile, "gallery_star", corner, corner, vanish);
-    } else if (p.begun()) {
-        // At least one step for a begun picture, never the whole ring.
-        int step = (p.painted * ring_steps + p.total / 2) / p.total;
-        if (step < 1) step = 1;
-        if (step > ring_steps - 1) step = ring_steps - 1;
-        t.ring = step;
-        mark(tile, "gallery_ring_back", corner, corner, vanish);
-        char name[32];
-        std::snprintf(name, sizeof name, "gallery_ring%02d", step);
-        mark(tile, name, corner, corner, vanish);
-    }
-}
-
-// "★ n / N" in the title row, from the glyphs of "langall.pak".
-void add_count(Object* panel, int finished, int total, std::vector<event_and_command>& vanish) {
-    std::vector<std::pair<std::string, double>> glyphs;
-    glyphs.push_back({"gallery_count_star", star_advance});
-    glyphs.push_back({"", count_gap});
-    for (char c : std::to_string(finished)) glyphs.push_back({std::string("gallery_digit") + c, digit_advance});
-    glyphs.push_back({"", count_gap});
-    glyphs.push_back({"gallery_slash", slash_advance});
-    glyphs.push_back({"", count_gap});
-    for (char c : std::to_string(total)) glyphs.push_back({std::string("gallery_digit") + c, digit_advance});
-    double width = 0.0;
-    for (const auto& g : glyphs) width += g.second;
-    double x = count_x - width / 2;
-    for (const auto& [name, advance] : glyphs) {
-        if (!name.empty()) {
-            Object* o = new Object();
-            o->add("langall.pak", name.c_str());
-            o->chposition(x + advance / 2, widget_y, title_z);
-            add_slot(o, {make_action(unmerge_transparency_f)});
-            panel->addlink(o);
-            vanish.push_back({&o->event, 1});
-        }
-        x += advance;
-    }
-}
-
 Gallery open_gallery;
 
 // What a thumbnail shows, as a number: the picture, its variant, the mode
@@ -170,9 +131,105 @@ uint64_t painting_signature(int picture, bool detailed) {
     return h == 0 ? 1 : h;
 }
 
+// A mark fades with its thumbnail (its only way to vanish with the menu).
+void follow_alpha_f(void* tile) {
+    const double a = static_cast<Object*>(tile)->alpha;
+    if (Object_curent->alpha != a) Object_curent->setalfa(a);
+}
+
+Object* mark(Gallery::Tile& t, const char* name, double x, double z) {
+    Object* m = new Object();
+    m->add("langall.pak", name);
+    m->chposition(x, mark_y, z);
+    start_slot(m, {make_action(follow_alpha_f, 0.0, t.object)});
+    t.object->addlink(m);
+    t.marks.push_back(m);
+    return m;
+}
+
+std::string ring_name(int step) {
+    char name[32];
+    std::snprintf(name, sizeof name, "gallery_ring%02d", step);
+    return name;
+}
+
+void add_marks(Gallery::Tile& t, bool detailed) {
+    t.framed = t.picture == conf->get_page();
+    if (t.framed) mark(t, "gallery_frame", 0.0, 0.0);
+    const Picture_progress p = picture_progress(t.picture, detailed);
+    t.starred = p.finished();
+    if (p.finished()) {
+        mark(t, "gallery_star", corner, corner);
+    } else if (p.begun()) {
+        // At least one step for a begun picture, never the whole ring.
+        int step = (p.painted * ring_steps + p.total / 2) / p.total;
+        t.ring = step < 1 ? 1 : step > ring_steps - 1 ? ring_steps - 1 : step;
+        mark(t, "gallery_ring_back", corner, corner);
+        mark(t, ring_name(t.ring).c_str(), corner, corner);
+    }
+}
+
+// Puts page `page` of the entries on the 20 tiles.
+void show_page(Gallery& g, int page) {
+    g.page = page;
+    for (int i = 0; i < gallery_tiles; ++i) {
+        Gallery::Tile& t = g.tiles[i];
+        for (Object* m : t.marks) m->del();
+        t.marks.clear();
+        t.import_ring = nullptr;
+        t.import_step = -1;
+        t.framed = t.starred = false;
+        t.ring = 0;
+        const size_t at = static_cast<size_t>(page * gallery_tiles + i);
+        t.picture = at < g.entries.size() ? g.entries[at] : 0;
+        t.drawn = t.picture <= 0;
+        t.painting = t.picture > 0 ? painting_signature(t.picture, g.detailed) : 0;
+        if (!t.object->models.empty()) t.object->models[0]->show_texture(0);
+        t.object->visible = t.picture > 0;  // the "+" tile is its own artwork
+        if (t.picture > 0) add_marks(t, g.detailed);
+        if (t.picture == add_tile) mark(t, "gallery_add", 0.0, 0.0);
+    }
+}
+
+// "★ n / N" in the title row, from the glyphs of "langall.pak".
+void add_count(Object* panel, int finished, int total, std::vector<event_and_command>& vanish) {
+    std::vector<std::pair<std::string, double>> glyphs;
+    glyphs.push_back({"gallery_count_star", star_advance});
+    glyphs.push_back({"", star_gap});
+    for (char c : std::to_string(finished)) glyphs.push_back({std::string("gallery_digit") + c, digit_advance});
+    glyphs.push_back({"", slash_gap});
+    glyphs.push_back({"gallery_slash", slash_advance});
+    glyphs.push_back({"", slash_gap});
+    for (char c : std::to_string(total)) glyphs.push_back({std::string("gallery_digit") + c, digit_advance});
+    double width = 0.0;
+    for (const auto& g : glyphs) width += g.second;
+    double x = count_x - width / 2;
+    for (const auto& [name, advance] : glyphs) {
+        if (!name.empty()) {
+            Object* o = new Object();
+            o->add("langall.pak", name.c_str());
+            o->chposition(x + advance / 2, widget_y, title_z);
+            add_slot(o, {make_action(unmerge_transparency_f)});
+            panel->addlink(o);
+            vanish.push_back({&o->event, 1});
+        }
+        x += advance;
+    }
+}
+
 double now_ms() {
     using Clock = std::chrono::steady_clock;
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
+
+// A first-level click on the hovered object, no panel moving.
+bool clicked() { return !menu_block && hits.is_hit() && hits_layer1 && !hits_layer2 && mouse.left_click; }
+
+void close_gallery() {
+    if (!open_gallery.open) return;
+    open_gallery.open = false;
+    open_gallery.container->event.send(1);
+    hits_layer1 = false;
 }
 
 }  // namespace
@@ -186,82 +243,129 @@ void create_gallery_f(void*) {
     parts.push_back(create_default_button_m(panel, "button_close", close_x, widget_y, title_z,
                                             when_mouse_select_button_cancel_f, container, 1, false, 0, 0, 0, 1.1));
 
-    Gallery* gallery = &open_gallery;
-    *gallery = Gallery();
-    gallery->detailed = conf->detailed;
-    int finished = 0;
-    for (int i = 0; i < page_count && i < gallery_tiles; ++i) {
-        const int picture = pages_order[i];
-        const event_and_command tile =
-            create_default_button_m(panel, "gallery_thumb", column_x[i % 5], widget_y, row_z[i / 5],
-                                    when_mouse_select_gallery_tile_f, container, 1, false, picture, 0, 0, hover_scale);
-        parts.push_back(tile);
-        Gallery::Tile t;
-        t.picture = picture;
-        t.object = panel->links.back();
-        t.painting = painting_signature(picture, gallery->detailed);
-        add_marks(t, gallery->detailed, parts);
-        finished += t.starred;
-        gallery->tiles.push_back(t);
+    Gallery& g = open_gallery;
+    g = Gallery();
+    g.container = container;
+    g.open = true;
+    g.detailed = conf->detailed;
+    for (const Page_source& p : page_catalogue()) {
+        if (!p.has(g.detailed)) continue;
+        g.entries.push_back(p.number);
+        g.finished += picture_progress(p.number, g.detailed).finished();
     }
-    gallery->finished = finished;
-    gallery->total = page_count;
-    add_count(panel, finished, page_count, parts);
+    g.total = static_cast<int>(g.entries.size());
+    if (own_import_offered()) g.entries.push_back(add_tile);
+    g.pages = (static_cast<int>(g.entries.size()) + gallery_tiles - 1) / gallery_tiles;
+    for (int i = 0; i < gallery_tiles; ++i) {
+        parts.push_back(create_default_button_m(panel, "gallery_thumb", column_x[i % 5], widget_y, row_z[i / 5],
+                                                when_mouse_select_gallery_tile_f, nullptr, 1, false, i, 0, 0,
+                                                hover_scale));
+        g.tiles[i].object = panel->links.back();
+        g.tiles[i].object->scale_children = true;  // the marks lift with their thumbnail
+    }
+    // The page that holds the picture on screen comes first.
+    int first = 0;
+    for (size_t i = 0; i < g.entries.size(); ++i)
+        if (g.entries[i] == conf->get_page()) first = static_cast<int>(i) / gallery_tiles;
+    show_page(g, first);
+    if (g.pages > 1)
+        for (int side = 0; side < 2; ++side)
+            parts.push_back(create_default_button_m(panel, side ? "gallery_arrow_right" : "gallery_arrow_left",
+                                                    arrow_x[side], widget_y, title_z, when_mouse_select_gallery_arrow_f,
+                                                    nullptr, 1, false, side ? 1 : -1, 0, 0, 1.1));
+    add_count(panel, g.finished, g.total, parts);
 
-    // The thumbnails are drawn by an object of their own, which goes with
-    // the container: its tiles are never drawn into once they are freed.
-    Object* painter = new Object();
-    start_slot(painter, {make_action(gallery_draw_thumbnails_f, 0.0, gallery)});
-    container->addlink(painter);
+    // Thumbnails and the import under way are looked after by an object of
+    // their own, which goes with the container.
+    Object* keeper = new Object();
+    start_slot(keeper, {make_action(gallery_draw_thumbnails_f, 0.0, &g)});
+    container->addlink(keeper);
     add_close_slot(container, parts);
 }
 
 // Thumbnails until 30 ms have gone on them in this frame, at least one a
 // frame, so the panel keeps growing while the pictures come; a thumbnail
-// that already shows what it must (from an earlier opening) is kept.
+// that already shows what it must (from an earlier opening) is kept. Also
+// keeps the ring of an import under way on the "+" tile.
 void gallery_draw_thumbnails_f(void* param) {
-    Gallery* gallery = static_cast<Gallery*>(param);
-    if (!thumbnails.make()) {
-        Action_curent->set_rip();
+    Gallery& g = *static_cast<Gallery*>(param);
+    // Closed by its close button or Escape: nothing more to look after, and
+    // nothing may reach its objects once they are gone.
+    if (g.open && menu_closing(g.container)) g.open = false;
+    if (!g.open) return;
+    for (Gallery::Tile& t : g.tiles) {
+        if (t.picture != add_tile) continue;
+        const int progress = own_import_progress();
+        const int step = progress < 0 ? -1 : progress * ring_steps / 100;
+        if (step == t.import_step) continue;
+        if (t.import_ring) t.import_ring->del();
+        t.import_ring = nullptr;
+        t.import_step = step;
+        if (step >= 0) t.import_ring = mark(t, ring_name(step < 1 ? 1 : step).c_str(), 0.0, -0.6);
+    }
+    if (!thumbnails.ready()) return;
+    const double start = now_ms();
+    bool any = false;
+    for (Gallery::Tile& t : g.tiles) {
+        if (t.drawn) continue;
+        if (any && now_ms() - start > 30.0) return;
+        Kept* k = thumbnails.texture_for(t.picture);
+        if (k && k->shows != t.painting) {
+            Object* picture = build_painted_picture(t.picture, g.detailed);
+            k->shows = draw_picture_offscreen(picture, thumbnails.work, k->texture) ? t.painting : 0;
+            Object::destroy_tree(picture);
+            any = true;
+        }
+        if (k && k->shows == t.painting && !t.object->models.empty())
+            t.object->models[0]->show_texture(k->texture.texture());
+        t.drawn = true;
+    }
+}
+
+// A thumbnail turns to its picture (or just closes, for the picture on
+// screen); the "+" tile starts bringing in a picture of the child's own.
+void when_mouse_select_gallery_tile_f(void*) {
+    Gallery& g = open_gallery;
+    if (!g.open || !clicked()) return;
+    const Gallery::Tile& t = g.tiles[Action_curent->iparam1];
+    if (t.picture == 0) return;
+    play_button_sound();
+    if (t.picture == add_tile) {
+        start_own_import();
         return;
     }
-    const double start = now_ms();
-    size_t done = 0;
-    for (size_t i = 0; i < gallery->tiles.size(); ++i) {
-        Gallery::Tile& t = gallery->tiles[i];
-        if (t.drawn) {
-            ++done;
-            continue;
-        }
-        Offscreen& into = thumbnails.tiles[i];
-        if (thumbnails.shows[i] != t.painting) {
-            if (done > 0 && now_ms() - start > 30.0) return;
-            Object* picture = build_painted_picture(t.picture, gallery->detailed);
-            thumbnails.shows[i] = draw_picture_offscreen(picture, thumbnails.work, into) ? t.painting : 0;
-            Object::destroy_tree(picture);
-        }
-        if (thumbnails.shows[i] == t.painting && !t.object->models.empty())
-            t.object->models[0]->show_texture(into.texture());
-        t.drawn = true;
-        ++done;
-    }
-    Action_curent->set_rip();
+    if (t.picture != conf->get_page()) goto_page(t.picture);
+    close_gallery();
 }
 
-void when_mouse_select_gallery_tile_f(void* container) {
-    if (menu_block || !hits.is_hit() || !hits_layer1 || hits_layer2 || !mouse.left_click) return;
+void when_mouse_select_gallery_arrow_f(void*) {
+    Gallery& g = open_gallery;
+    if (!g.open || g.pages < 2 || !clicked()) return;
     play_button_sound();
-    const int picture = Action_curent->iparam1;
-    if (picture != conf->get_page()) goto_page(picture);
-    static_cast<Object*>(container)->event.send(1);
-    hits_layer1 = false;
+    show_page(g, (g.page + Action_curent->iparam1 + g.pages) % g.pages);
 }
 
-void gallery_release() { thumbnails.release(); }
+// The end of an import: the folder is read again and the new picture shown,
+// the gallery closing if it is open.
+void watch_own_import_f(void*) {
+    bool ended = false;
+    const int picture = take_own_import(ended);
+    if (!ended || picture == 0) return;
+    scan_own_pictures();
+    goto_page(picture);
+    close_gallery();
+}
+
+void gallery_release() {
+    open_gallery.open = false;
+    thumbnails.release();
+}
 
 std::vector<Gallery_tile_view> gallery_view() {
     std::vector<Gallery_tile_view> view;
+    if (!open_gallery.open) return view;
     for (const Gallery::Tile& t : open_gallery.tiles) {
+        if (t.picture <= 0) continue;
         Gallery_tile_view v;
         v.picture = t.picture;
         v.tile = t.object;

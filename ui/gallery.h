@@ -17,8 +17,14 @@ void create_gallery_f(void* param);
 // its own, while the panel grows in (param: the gallery's state).
 void gallery_draw_thumbnails_f(void* param);
 
-// A thumbnail (param: the gallery's container; iparam1: the picture).
-void when_mouse_select_gallery_tile_f(void* container);
+// A thumbnail (iparam1: its place, 0 to 19), and a page arrow (iparam1: -1
+// or 1).
+void when_mouse_select_gallery_tile_f(void* param);
+void when_mouse_select_gallery_arrow_f(void* param);
+
+// Endless, on the interface-button builder: when a picture of the child's
+// own has been imported, shows it (closing the gallery).
+void watch_own_import_f(void* param);
 
 // The base screen's gallery button (and Tab).
 void when_mouse_select_gallery_button_f(void* param);
@@ -29,7 +35,8 @@ void gallery_release();
 
 class Object;
 
-// What the open gallery shows of each picture (for tests and tools).
+// What the open gallery shows of each picture on its page (for tests and
+// tools); empty while it is not open.
 struct Gallery_tile_view {
     int picture = 0;
     Object* tile = nullptr;

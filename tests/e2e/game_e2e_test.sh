@@ -78,7 +78,7 @@ brush_moved_to() {
 
 # --- start ---------------------------------------------------------------
 mkdir -p "$work/config"
-XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy "$game" >"$work/game.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 window_up() { xdotool search --name '^pintabo$' >/dev/null 2>&1; }

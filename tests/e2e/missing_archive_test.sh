@@ -14,7 +14,7 @@ cp "$game" "$work/bin/pintabo"
 for pak in "$data"/*.pak; do
   [ "$(basename "$pak")" = interface.pak ] || ln -s "$pak" "$work/bin/data/"
 done
-XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy timeout 60 "$work/bin/pintabo" >"$work/out" 2>&1
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy timeout 60 "$work/bin/pintabo" >"$work/out" 2>&1
 status=$?
 said=$(cat "$work/out")
 [ "$status" -eq 1 ] || { echo "FAIL: status $status, not 1: $said" >&2; exit 1; }

@@ -34,6 +34,7 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+        setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
         std::vector<Entry> effects;
         for (const char* n : {"scena.wav", "scena_false.wav", "finish.wav", "banka.wav"})
             effects.push_back({n, wav_constant_s16_stereo(20, 100)});

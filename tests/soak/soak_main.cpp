@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     }
     TempFolder folder;
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     fake_browser(folder);
     std::srand(seed);

@@ -21,6 +21,7 @@
 void GameScene::SetUp() {
     real_clock = frame_clock;
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     media.setpwd(get_boundle_path() + "/../data/");
     mouse = MouseState();
