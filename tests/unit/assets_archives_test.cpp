@@ -29,22 +29,31 @@ std::vector<std::string> interface_names() {
                                       "knopka_left",  "knopka_right",     "knopka_color",     "knopka_reset",
                                       "knopka_back",  "knopka_clear",     "tubik_no_num",     "lenta",
                                       "kist_ruchka",  "kist_vors_color",  "list_nums_nodigits", "palitra_gradient",
-                                      "palitra_colors", "color_const",    "color_hover"};
+                                      "palitra_colors", "color_const",    "color_hover",  "knopka_gallery",
+                                      "knopka_camera", "camera_flash"};
     for (int i = 1; i <= 9; ++i) names.push_back("tubik" + std::to_string(i));
     for (int i = 1; i <= 5; ++i) names.push_back("buble" + std::to_string(i));
     return names;
 }
 
-const std::vector<std::string> kLangallNames = {
-    "menu_dialog",   "dialog_background", "help_dialog",   "colors_dialog", "menu_alpha",    "checked",
-    "unchecked",     "setup_lang_en",     "setup_lang_de", "setup_lang_es", "setup_lang_ru", "setup_lang_fr",
-    "setup_lang_cursor", "button_close",  "help_select"};
+std::vector<std::string> langall_names() {
+    std::vector<std::string> names = {
+        "menu_dialog",       "dialog_background", "help_dialog",         "colors_dialog",     "menu_alpha",
+        "checked",           "unchecked",         "setup_lang_en",       "setup_lang_de",     "setup_lang_es",
+        "setup_lang_ru",     "setup_lang_fr",     "setup_lang_cursor",   "button_close",      "help_select",
+        "gallery_dialog",    "gallery_thumb",     "gallery_frame",       "gallery_star",      "gallery_ring_back",
+        "gallery_slash",     "gallery_count_star", "gallery_add",        "gallery_arrow_left", "gallery_arrow_right"};
+    for (int i = 1; i <= 24; ++i) names.push_back((i < 10 ? "gallery_ring0" : "gallery_ring") + std::to_string(i));
+    for (int i = 0; i <= 9; ++i) names.push_back("gallery_digit" + std::to_string(i));
+    return names;
+}
 
 const std::vector<std::string> kLanguageNames = {
     "setup",         "about",       "menu_exit",         "menu_clear",           "menu_clearall",
     "help",          "text_void",   "help_bg",           "help_mode1",           "help_mode2",
     "help_mode3",    "button_ok",   "button_cancel",     "button_close",         "setup_button_about",
-    "setup_button_clearall",        "setup_button_web",  "button_facebook",      "button_twitter"};
+    "setup_button_clearall",        "setup_button_web",  "button_facebook",      "button_twitter",
+    "gallery",       "setup_button_print"};
 
 uint32_t u32(const unsigned char* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
@@ -160,7 +169,7 @@ void expect_names(Pack* p, const std::string& archive, const std::vector<std::st
 
 TEST_F(GeneratedArchives, HoldEveryEntryTheGameAsksFor) {
     expect_names(pack("interface.pak"), "interface.pak", interface_names());
-    expect_names(pack("langall.pak"), "langall.pak", kLangallNames);
+    expect_names(pack("langall.pak"), "langall.pak", langall_names());
     for (const char* archive : kLanguageArchives) expect_names(pack(archive), archive, kLanguageNames);
 }
 

@@ -16,7 +16,8 @@ TEST(SoundAssetsArchives, HoldTheEffectsAndTheMusic) {
 
     Pack sounds(dir.file("sound.pak").c_str());
     EXPECT_EQ(sounds.names,
-              (std::vector<std::string>{"button.wav", "banka.wav", "scena.wav", "finish.wav", "scena_false.wav"}));
+              (std::vector<std::string>{"button.wav", "banka.wav", "scena.wav", "finish.wav", "scena_false.wav",
+                                        "camera.wav"}));
     for (const WavFile& f : build_effect_wavs()) {
         SCOPED_TRACE(f.name);
         const raw r = sounds.getfile(f.name.c_str());
@@ -68,7 +69,8 @@ TEST(SoundAssetsArchives, MixEverySoundByItsPurpose) {
     }
     const std::map<std::string, double> target{{"finish.wav", -16.0}, {"scena.wav", -20.0},
                                                {"banka.wav", -20.0},  {"button.wav", -20.0},
-                                               {"scena_false.wav", -23.0}, {"music.wav", -24.0}};
+                                               {"scena_false.wav", -23.0}, {"music.wav", -24.0},
+                                               {"camera.wav", -20.5}};
     ASSERT_EQ(m.size(), target.size());
     for (const auto& [name, lufs] : target) {
         SCOPED_TRACE(name);
@@ -76,7 +78,7 @@ TEST(SoundAssetsArchives, MixEverySoundByItsPurpose) {
         EXPECT_LE(m[name].true_peak, -1.0);
     }
     EXPECT_GT(m["finish.wav"].lufs, m["scena.wav"].lufs);
-    for (const char* click : {"banka.wav", "button.wav"}) {
+    for (const char* click : {"banka.wav", "button.wav", "camera.wav"}) {
         SCOPED_TRACE(click);
         EXPECT_GE(m["scena.wav"].lufs, m[click].lufs);
         EXPECT_GT(m[click].lufs, m["scena_false.wav"].lufs);

@@ -35,10 +35,11 @@ double mean_frequency(const std::vector<double>& x, size_t from, size_t to, int 
 
 }  // namespace
 
-TEST(SoundAssetsEffects, AreTheFiveGameEffects) {
+TEST(SoundAssetsEffects, AreTheSixGameEffects) {
     std::vector<std::string> names;
     for (const WavFile& f : effects()) names.push_back(f.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"button.wav", "banka.wav", "scena.wav", "finish.wav", "scena_false.wav"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"button.wav", "banka.wav", "scena.wav", "finish.wav", "scena_false.wav",
+                                                "camera.wav"}));
 }
 
 TEST(SoundAssetsEffects, LoadWithSdlAs16BitAt22050) {
@@ -88,6 +89,7 @@ TEST(SoundAssetsEffects, HaveNoDcOffset) {
 TEST(SoundAssetsEffects, LengthsSuitTheirMoments) {
     auto all = decoded_effects();
     EXPECT_LE(all["button.wav"].seconds(), 0.3);
+    EXPECT_LE(all["camera.wav"].seconds(), 0.3);
     EXPECT_LE(all["banka.wav"].seconds(), 1.0);
     EXPECT_LE(all["scena.wav"].seconds(), 1.0);
     EXPECT_LE(all["scena_false.wav"].seconds(), 1.0);

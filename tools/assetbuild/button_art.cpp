@@ -72,6 +72,36 @@ Shape curved_arrow(const IconFrame& f, float cu, float cv, float radius, float a
     return unite(polyline(pts, f.l(width)), grown(head, f.l(0.02f)));
 }
 
+// Four white-framed little pictures, each of its own colour.
+void paint_gallery_icon(Image& img, const IconFrame& f) {
+    const Rgba colours[4] = {rgb(0xFFD54F), rgb(0x4FC3F7), rgb(0x81C784), rgb(0xFF8A65)};
+    const float half = 0.26f, corner = 0.08f, centre = 0.3f;
+    std::vector<Shape> tiles;
+    for (int i = 0; i < 4; ++i) {
+        const Pt c = f.p(i % 2 ? centre : -centre, i / 2 ? -centre : centre);
+        tiles.push_back(rounded_rect(c.x - f.l(half), c.y - f.l(half), c.x + f.l(half), c.y + f.l(half), f.l(corner)));
+    }
+    draw_icon_shape(img, unite(unite(tiles[0], tiles[1]), unite(tiles[2], tiles[3])), f);
+    for (size_t i = 0; i < 4; ++i) fill(img, grown(tiles[i], -f.l(0.075f)), colours[i]);
+}
+
+// A white camera whose lens shows the disc's colour through a ring.
+void paint_camera_icon(Image& img, const IconFrame& f, Rgba base) {
+    const Shape body = unite(rounded_rect(f.p(-0.6f, 0.3f).x, f.p(0, 0.3f).y, f.p(0.6f, 0).x, f.p(0, -0.44f).y, f.l(0.13f)),
+                             grown(polygon({f.p(-0.24f, 0.3f), f.p(-0.15f, 0.44f), f.p(0.15f, 0.44f), f.p(0.24f, 0.3f)}),
+                                   f.l(0.03f)));
+    draw_icon_shape(img, body, f);
+    const Pt lens = f.p(0, -0.07f);
+    fill(img, circle(lens.x, lens.y, f.l(0.29f)), darken(base, 0.3f));
+    fill(img, circle(lens.x, lens.y, f.l(0.22f)),
+         radial_gradient(f.p(-0.07f, 0.0f), f.l(0.28f), lighten(base, 0.35f), darken(base, 0.2f)));
+    const Pt shine = f.p(-0.07f, 0.0f);
+    fill(img, circle(shine.x, shine.y, f.l(0.06f)), Rgba{1, 1, 1, 0.85f});
+    const Pt flash = f.p(0.4f, 0.17f);
+    fill(img, rounded_rect(flash.x - f.l(0.08f), flash.y - f.l(0.045f), flash.x + f.l(0.08f), flash.y + f.l(0.045f), f.l(0.03f)),
+         rgb(0xFFD54F));
+}
+
 void paint_icon(Image& img, ButtonIcon icon, const IconFrame& f) {
     switch (icon) {
         case ButtonIcon::close:
@@ -130,6 +160,12 @@ void paint_icon(Image& img, ButtonIcon icon, const IconFrame& f) {
             fill(img, sleeve, rgb(0x4FC3F7));
             break;
         }
+        case ButtonIcon::gallery:
+            paint_gallery_icon(img, f);
+            break;
+        case ButtonIcon::camera:
+            paint_camera_icon(img, f, button_colour(icon));
+            break;
     }
 }
 
@@ -146,6 +182,8 @@ Rgba button_colour(ButtonIcon icon) {
         case ButtonIcon::reset: return rgb(0x00897B);
         case ButtonIcon::back: return rgb(0xF4511E);
         case ButtonIcon::clear: return rgb(0x3949AB);
+        case ButtonIcon::gallery: return rgb(0xD81B60);
+        case ButtonIcon::camera: return rgb(0x00ACC1);
     }
     return rgb(0x888888);
 }

@@ -15,6 +15,8 @@ enum class ButtonIcon {
     reset,     // a turning arrow around a rainbow dot, on teal
     back,      // a curved arrow going back, on orange
     clear,     // an eraser wiping, on indigo
+    gallery,   // four little pictures in a grid, on raspberry
+    camera,    // a camera, on cyan
 };
 
 // A glossy disc of radius r (pixels) centred at c, with its icon.

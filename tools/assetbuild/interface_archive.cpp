@@ -10,5 +10,6 @@ bool build_interface_archive(const std::string& folder) {
     add_bubbles(pak);
     add_palette(pak);
     add_sheet_overlay(pak);
+    add_camera_flash(pak);
     return pak.save(folder);
 }

@@ -10,3 +10,4 @@ void add_brush(ArchiveBuilder& pak);            // "kist_ruchka", "kist_vors_col
 void add_bubbles(ArchiveBuilder& pak);          // "buble1".."buble5"
 void add_palette(ArchiveBuilder& pak);          // "palitra_*", "color_const", "color_hover"
 void add_sheet_overlay(ArchiveBuilder& pak);    // "list_nums_nodigits"
+void add_camera_flash(ArchiveBuilder& pak);     // "camera_flash"

@@ -4,6 +4,7 @@
 #include "archives.h"
 #include "button_art.h"
 #include "common/mesh_builders.h"
+#include "gallery_parts.h"
 #include "materials.h"
 #include "panel_art.h"
 
@@ -50,9 +51,7 @@ void add_main_panel(ArchiveBuilder& pak) {
     band.radius = 0.25;
     band.shadow = false;
     paint_options_band(sheet, band.fill, band.border, band.border_width, band.radius);
-    paint_card(sheet, {layout::language_x[0] - 0.75, layout::language_x[4] + 0.75, layout::language_z - 0.42,
-                       layout::language_z + 0.95},
-               band);
+    paint_card(sheet, layout::language_band, band);
     // Pictures for those who cannot read yet, between each box and its label.
     const double ix = layout::numbers_box.x + layout::option_icon_dx;
     const Rgba ink = rgb(0x0288D1);
@@ -239,5 +238,7 @@ bool build_langall_archive(const std::string& folder) {
     add_language_row(pak);
     add_close_button(pak);
     add_mode_marker(pak);
+    add_gallery_artwork(pak);
+    add_gallery_count(pak);
     return pak.save(folder);
 }

@@ -4,6 +4,7 @@
 
 #include "archives.h"
 #include "button_art.h"
+#include "gallery_parts.h"
 #include "language_parts.h"
 #include "materials.h"
 #include "panel_art.h"
@@ -40,6 +41,16 @@ void add_setup_text(ArchiveBuilder& pak, const LanguageTexts& t) {
     paint_text(sheet, {layout::language_x[0] - 0.15, layout::language_x[4], layout::language_z + 0.38, layout::language_z + 0.85},
                t.language, bold_font(), 0.3, kTitle, Align::left, false);
     add_sheet_object(pak, "setup", sheet, layout::text_y, blended_material());
+}
+
+// The gallery's title, left in its title band, as tall as the count's
+// figures beside it.
+void add_gallery_text(ArchiveBuilder& pak, const LanguageTexts& t) {
+    const Rect& r = layout::gallery_title;
+    Sheet sheet(r.x0 - 0.05, r.x1 + 0.05, r.z0, r.z1, kMenuPpu);
+    paint_text(sheet, {r.x0, r.x1, layout::gallery_band_z - 0.6, layout::gallery_band_z + 0.6}, t.gallery_title, bold_font(),
+               gallery_text_size(), kTitle, Align::left, false);
+    add_sheet_object(pak, "gallery", sheet, layout::text_y, blended_material());
 }
 
 // A question beside a picture of the button that asked it; a warning under
@@ -137,6 +148,7 @@ bool build_language_archive(const std::string& folder, const LanguageTexts& t) {
     add_question(pak, "menu_clear", ButtonIcon::clear, t.clear_question, nullptr);
     add_question(pak, "menu_clearall", ButtonIcon::clear, t.clearall_question, t.clearall_warning);
     add_help_text(pak, t);
+    add_gallery_text(pak, t);
     pak.add_object("text_void", {});
     add_help_picture(pak, t);
     add_mode_buttons(pak, t);
@@ -148,7 +160,8 @@ bool build_language_archive(const std::string& folder, const LanguageTexts& t) {
                     {"button_twitter", rgb(0x039BE5), SmallIcon::people, t.twitter}});
     add_pills(pak, {{"setup_button_about", rgb(0x00897B), SmallIcon::info, t.about_button},
                     {"setup_button_clearall", rgb(0xF4511E), SmallIcon::eraser, t.clearall_button},
-                    {"setup_button_web", rgb(0x1E88E5), SmallIcon::globe, t.web_button}});
+                    {"setup_button_web", rgb(0x1E88E5), SmallIcon::globe, t.web_button},
+                    {"setup_button_print", rgb(0x8E24AA), SmallIcon::printer, t.print_button}});
     return pak.save(folder);
 }
 

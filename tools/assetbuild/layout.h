@@ -106,8 +106,17 @@ constexpr double option_label_dx = 0.92;            // ...and to where its label
 constexpr double options_upper_x1 = 1.75;
 constexpr double options_lower_x1 = clearall_button.x - pill_w / 2 - 0.12;
 
+// The light band behind the language row on the main menu.
+constexpr Rect language_band{language_x[0] - 0.75, language_x[4] + 0.75, language_z - 0.42, language_z + 0.95};
+// "Print pages", for the parent: alone in a row of its own under the
+// language band, centred like it and as far below it as the website and
+// about buttons stand above it, at (0.061, -3.904). The main panel reaches
+// down to hold it.
+constexpr double print_gap = web_button.z - pill_h / 2 - language_band.z1;
+constexpr Spot print_button{(language_band.x0 + language_band.x1) / 2, language_band.z0 - print_gap - pill_h / 2};
+
 // Panel outlines (x0, x1, z0, z1) in their own frames.
-constexpr Rect main_panel{-4.05, 4.25, -3.25, 3.5};
+constexpr Rect main_panel{-4.05, 4.25, -4.6, 3.5};
 constexpr Rect dialog_panel{-3.95, 4.35, -2.95, 2.45};
 constexpr Rect help_panel{-5.65, 5.92, -4.75, 1.75};
 constexpr Rect colors_panel{-5.3, 5.3, -3.9, 3.75};
@@ -117,6 +126,55 @@ constexpr Rect gradient_area{-4.7, 1.95, -0.35, 3.15};
 constexpr Rect fields_area{-4.7, 1.95, -3.35, -0.75};
 constexpr Rect hover_swatch{2.65, 4.75, -0.55, 1.85};
 constexpr Rect const_swatch{2.65, 4.75, -3.35, -1.25};
+
+// ---- Gallery ("gallery_dialog" + "gallery") ---------------------------------
+// A first-level panel like the main menu (y = -81.5): a title band across
+// its top, 20 thumbnails in 5 columns and 4 rows under it.
+constexpr Rect gallery_panel{-8.6, 8.6, -6.6, 6.4};
+constexpr Rect gallery_title_band{-8.6, 8.6, 5.05, 6.4};    // a lighter tint, clipped to the card
+constexpr double gallery_band_z = 5.72;                     // the title row's middle line
+constexpr Rect gallery_title{-8.0, 1.0, 5.05, 6.4};         // "gallery": the title, left-aligned
+constexpr double gallery_columns_x[5] = {-6.4, -3.2, 0.0, 3.2, 6.4};
+constexpr double gallery_rows_z[4] = {3.5, 0.65, -2.2, -5.05};
+constexpr double gallery_thumb_size = 2.5;                  // "gallery_thumb", "gallery_add"
+constexpr double gallery_thumb_corner = 0.12;               // radius of its rounded corners
+constexpr double gallery_frame_outer = 2.9;                 // "gallery_frame" around the picture on screen
+constexpr double gallery_frame_inner = 2.56;
+constexpr Spot gallery_close{7.8, gallery_band_z};          // "button_close" of langall.pak
+// Page arrows ("gallery_arrow_left", "_right", 0.9 across) between the title
+// and the count.
+constexpr double gallery_arrow_size = 0.9;
+constexpr Spot gallery_arrow_left{1.45, gallery_band_z};
+constexpr Spot gallery_arrow_right{2.5, gallery_band_z};
+// Marks on a thumbnail, each centred on its own origin: the star of a
+// finished picture (at the thumbnail's top-right corner) and the progress
+// ring of a begun one ("gallery_ring_back" under "gallery_ring01".."24", the
+// arc of k/24 from 12 o'clock clockwise).
+constexpr double gallery_star_size = 0.95;
+constexpr double gallery_ring_back_diameter = 0.9;
+constexpr double gallery_ring_diameter = 0.8;               // outer edge of the ring
+constexpr double gallery_ring_width = 0.13;
+constexpr int gallery_ring_steps = 24;
+// The count "★ 7 / 20" right of the title on the band's middle line, about
+// x 3.0 to 6.8 ("★ 20 / 20" is 3.92 wide): glyphs "gallery_count_star",
+// "gallery_digit0".."9" and "gallery_slash", each a quad of its advance
+// centred on its origin (the digits' middle height at z = 0). Laid out
+// left to right: the star's advance and the gap after it, each digit's
+// advance, the slash's advance with a gap on either side.
+constexpr Rect gallery_count{3.0, 6.8, 5.05, 6.4};
+constexpr double gallery_digit_height = 0.62;               // ink height of a digit
+constexpr double gallery_star_advance = 0.8;
+constexpr double gallery_star_gap = 0.26;                   // after the star
+constexpr double gallery_digit_advance = 0.56;              // every digit: tabular figures
+constexpr double gallery_slash_advance = 0.34;
+constexpr double gallery_slash_gap = 0.14;                  // on each side of the slash
+
+// The camera's flash ("camera_flash" of interface.pak): a white quad standing
+// in a menu's frame at menu_depth, covering the widest screen.
+constexpr double camera_flash_half_w = 18.5, camera_flash_half_h = 7.8;
+static_assert(camera_flash_half_h > menu_depth * tan_half_fov &&
+                  camera_flash_half_w > menu_depth * tan_half_fov * widest_aspect,
+              "the flash covers every screen up to the widest");
 
 // The dimming backdrop: just behind the help screen's button copies and in
 // front of the real buttons, so the copies stay bright and the rest dims.

@@ -101,6 +101,18 @@ void paint_small_icon(Sheet& sheet, SmallIcon icon, double x, double z, double r
             fill(img, ellipse(p(0.35f, -0.32f).x, p(0.35f, -0.32f).y, r * 0.32f, r * 0.28f), colour);
             break;
         }
+        case SmallIcon::printer: {
+            // The paper going in at the top, the body, the page coming out.
+            auto rect = [&](float u0, float v0, float u1, float v1, float round) {
+                return rounded_rect(p(u0, v1).x, p(u0, v1).y, p(u1, v0).x, p(u1, v0).y, r * round);
+            };
+            const Shape page_out = rect(-0.45f, -0.78f, 0.45f, -0.12f, 0.05f);
+            const Shape body = subtract(rect(-0.82f, -0.38f, 0.82f, 0.3f, 0.14f), grown(page_out, r * 0.1f));
+            const Shape lines = unite(segment(p(-0.26f, -0.36f), p(0.26f, -0.36f), r * 0.045f),
+                                      segment(p(-0.26f, -0.56f), p(0.12f, -0.56f), r * 0.045f));
+            fill(img, unite(unite(body, subtract(page_out, lines)), rect(-0.48f, 0.4f, 0.48f, 0.8f, 0.05f)), colour);
+            break;
+        }
     }
     (void)kPi;
 }

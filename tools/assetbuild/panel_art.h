@@ -25,7 +25,7 @@ struct CardStyle {
     bool shadow = true;
 };
 
-enum class SmallIcon { none, check, cross, info, globe, eraser, speaker, note, numbers, detail, people };
+enum class SmallIcon { none, check, cross, info, globe, eraser, speaker, note, numbers, detail, people, printer };
 
 // A rounded card filling `r` (with its shadow falling just outside).
 void paint_card(Sheet& sheet, const layout::Rect& r, const CardStyle& style);

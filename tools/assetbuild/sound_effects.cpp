@@ -243,4 +243,56 @@ Audio make_scena_false() {
     return finish(a);
 }
 
+namespace {
+
+// One click of the shutter: the tick of a small blade, a dull knock of the
+// body under it, and a faint ring of metal.
+void shutter_click(const Target& out, size_t at, uint32_t seed, double tick_centre, double knock_freq, double level) {
+    Rng rng(seed);
+    Noise tick;
+    tick.amp = 0.9 * level;
+    tick.attack = 0.002;
+    tick.decay = 0.006;
+    tick.hold = 0.012;
+    tick.release = 0.008;
+    tick.centre = tick_centre;
+    tick.q = 1.4;
+    render(tick, rng, out, at);
+
+    Voice knock;
+    knock.freq = knock_freq;
+    knock.glide_to = knock_freq * 0.7;
+    knock.glide_time = 0.015;
+    knock.amp = 0.45 * level;
+    knock.attack = 0.003;
+    knock.decay = 0.012;
+    knock.hold = 0.03;
+    knock.release = 0.015;
+    render(knock, out, at);
+
+    Voice ring;
+    ring.freq = tick_centre * 1.3;
+    ring.amp = 0.1 * level;
+    ring.attack = 0.002;
+    ring.decay = 0.012;
+    ring.hold = 0.035;
+    ring.release = 0.015;
+    ring.partials = {{1.0, 1.0, 0.0}, {2.41, 0.4, 0.006}};
+    render(ring, out, at);
+}
+
+}  // namespace
+
+Audio make_camera() {
+    // The blades open and close: two clicks 95 ms apart, the second lower
+    // and a little softer, all in a quarter of a second.
+    Audio a = blank(1, 0.25);
+    const Target out = Target::at(a);
+    shutter_click(out, at_time(0.004), 0xC1A55u, 3400.0, 210.0, 1.0);
+    shutter_click(out, at_time(0.099), 0x5407Eu, 2500.0, 160.0, 0.8);
+    lowpass(a, 7000.0);
+    add_reverb(a, 0.6, 0.5, 0.06);
+    return finish(a);
+}
+
 }  // namespace snd

@@ -12,5 +12,6 @@ Audio make_banka();         // picking a paint tube: a juicy squish-bloop (mono)
 Audio make_scena();         // painting a region: a bright plink with a splash (mono)
 Audio make_finish();        // the picture is done: arpeggio, chord and sparkles (stereo)
 Audio make_scena_false();   // a wrong click: a soft, low, sinking "boop" (mono)
+Audio make_camera();        // a picture saved: a soft shutter, two quick clicks (mono)
 
 }  // namespace snd

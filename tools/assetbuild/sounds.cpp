@@ -12,8 +12,8 @@ namespace {
 
 // The mix, set by purpose in integrated loudness (LUFS; see sound_loudness.h
 // for the sounds too short to integrate). Finishing a picture is the loudest
-// moment; a right click sits with the interface clicks just under it; a
-// wrong click is the softest effect, so it never sounds like a scolding; the
+// moment; a right click sits with the interface clicks (and the camera's
+// shutter) just under it; a wrong click is the softest effect, so it never sounds like a scolding; the
 // music, which plays for hours, lies under everything (and the game's mixer
 // lowers it a further 10.6 dB).
 struct Mixed {
@@ -28,6 +28,7 @@ const Mixed effects_mix[] = {
     {"scena.wav", snd::make_scena, -20.0},
     {"finish.wav", snd::make_finish, -16.0},
     {"scena_false.wav", snd::make_scena_false, -23.0},
+    {"camera.wav", snd::make_camera, -20.5},
 };
 const Mixed music_mix = {"music.wav", snd::make_music, -24.0};
 

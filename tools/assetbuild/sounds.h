@@ -9,7 +9,7 @@ struct WavFile {
     std::vector<unsigned char> bytes;
 };
 
-// The five effects of "sound.pak", in archive order.
+// The six effects of "sound.pak", in archive order.
 std::vector<WavFile> build_effect_wavs();
 // "music.wav" of "music.pak".
 WavFile build_music_wav();

@@ -15,6 +15,7 @@ const LanguageTexts language_texts[5] = {
         "Mix your own colour", "Undo", "Clear the picture",
         "Pick a paint, then click the picture!", "More pictures",
         "Settings", "Help", "Quit",
+        "Pictures", "Print pages",
     },
     {
         "langde.pak",
@@ -30,6 +31,7 @@ const LanguageTexts language_texts[5] = {
         "Mische deine eigene Farbe", "Rückgängig", "Bild löschen",
         "Wähle eine Farbe und klicke auf das Bild!", "Mehr Bilder",
         "Einstellungen", "Hilfe", "Beenden",
+        "Bilder", "Seiten drucken",
     },
     {
         "langes.pak",
@@ -45,6 +47,7 @@ const LanguageTexts language_texts[5] = {
         "Crea tu propio color", "Deshacer", "Borrar el dibujo",
         "¡Elige una pintura y haz clic en el dibujo!", "Más dibujos",
         "Ajustes", "Ayuda", "Salir",
+        "Dibujos", "Imprimir páginas",
     },
     {
         "langru.pak",
@@ -60,6 +63,7 @@ const LanguageTexts language_texts[5] = {
         "Смешай свой цвет", "Шаг назад", "Очистить картинку",
         "Выбери краску и нажми на картинку!", "Другие картинки",
         "Настройки", "Помощь", "Выход",
+        "Картинки", "Печать страниц",
     },
     {
         "langfr.pak",
@@ -75,5 +79,6 @@ const LanguageTexts language_texts[5] = {
         "Crée ta propre couleur", "Revenir en arrière", "Effacer le dessin",
         "Choisis une peinture et clique sur le dessin\u00a0!", "Autres dessins",
         "Réglages", "Aide", "Quitter",
+        "Images", "Imprimer les pages",
     },
 };

@@ -41,6 +41,9 @@ struct LanguageTexts {
     const char* tip_menu;
     const char* tip_help;
     const char* tip_quit;
+    // Gallery and keepsakes.
+    const char* gallery_title;
+    const char* print_button;
 };
 
 // English, German, Spanish, Russian, French: the game's language numbers.

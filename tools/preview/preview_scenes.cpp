@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "anim/draw_hooks.h"
+#include "assetbuild/layout.h"
 #include "res/media.h"
 #include "scene/object.h"
 #include "shell/scena.h"
@@ -75,6 +77,9 @@ void add_buttons(Object* map, bool all) {
     turned(make(builder, "interface.pak", "knopka_reset", -3.7, top, 61));
     turned(make(builder, "interface.pak", "knopka_back", 4.3, top, 61));
     turned(make(builder, "interface.pak", "knopka_clear", 7.3, top, 61));
+    // The gallery and the camera in the gap of the top row.
+    turned(make(builder, "interface.pak", "knopka_gallery", -0.7, top, 61));
+    turned(make(builder, "interface.pak", "knopka_camera", 1.3, top, 61));
 }
 
 Object* add_tube(Object* root, int i, bool numbers, double x, double y, double z, const double* colour) {
@@ -165,6 +170,7 @@ void main_menu(Object* menus) {
     make(p, kLang, "setup_button_about", 2.246, -0.2, -0.73);
     make(p, kLang, "setup_button_clearall", 2.246, -0.2, 0.659);
     make(p, kLang, "setup_button_web", -1.324, -0.2, -0.73);
+    make(p, kLang, "setup_button_print", layout::print_button.x, -0.2, layout::print_button.z);
     const char* labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lang_es", "setup_lang_ru", "setup_lang_fr"};
     const double xs[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
     for (int i = 0; i < 5; ++i) {
@@ -220,6 +226,59 @@ void colors(Object* menus) {
     make(p, "langall.pak", "button_close", 4.296, -0.2, 2.994);
 }
 
+// The gallery's first page: 19 thumbnails (tinted, where the game shows
+// its pictures), the tile that adds one, the marks, the count "★ 7 / 20".
+void gallery(Object* menus) {
+    using namespace layout;
+    Object* container = make(menus, nullptr, nullptr, 0, 0, 0);
+    make(container, "langall.pak", "menu_alpha", 0, 0, 0);
+    Object* p = panel(container, "gallery_dialog", "gallery", -81.5);
+    const double tints[6][3] = {{1.0, 0.93, 0.75}, {0.82, 0.93, 1.0}, {0.85, 1.0, 0.85},
+                                {1.0, 0.86, 0.9},  {0.93, 0.88, 1.0}, {1.0, 1.0, 1.0}};
+    const int finished[] = {2, 5, 11}, begun[][2] = {{6, 12}, {8, 3}, {13, 20}, {16, 1}};
+    for (int i = 0; i < 20; ++i) {
+        const double x = gallery_columns_x[i % 5], z = gallery_rows_z[i / 5];
+        if (i == 19) {
+            make(p, "langall.pak", "gallery_add", x, -0.2, z);
+            continue;
+        }
+        Object* thumb = make(p, "langall.pak", "gallery_thumb", x, -0.2, z);
+        thumb->setcolor(tints[i % 6][0], tints[i % 6][1], tints[i % 6][2], 1.0);
+        if (i == 7) make(p, "langall.pak", "gallery_frame", x, -0.2, z);
+        const double corner = gallery_thumb_size / 2 - 0.12;
+        for (int f : finished)
+            if (f == i) make(p, "langall.pak", "gallery_star", x + corner, -0.3, z + corner);
+        for (const auto& b : begun)
+            if (b[0] == i) {
+                make(p, "langall.pak", "gallery_ring_back", x + corner, -0.3, z + corner);
+                char name[32];
+                std::snprintf(name, sizeof name, "gallery_ring%02d", b[1]);
+                make(p, "langall.pak", name, x + corner, -0.3, z + corner);
+            }
+    }
+    make(p, "langall.pak", "button_close", gallery_close.x, -0.2, gallery_close.z);
+    make(p, "langall.pak", "gallery_arrow_left", gallery_arrow_left.x, -0.2, gallery_arrow_left.z);
+    make(p, "langall.pak", "gallery_arrow_right", gallery_arrow_right.x, -0.2, gallery_arrow_right.z);
+    // "★ 7 / 20", ending at the count's right edge.
+    struct Glyph {
+        const char* name;
+        double before, advance, after;
+    };
+    const Glyph glyphs[] = {{"gallery_count_star", 0, gallery_star_advance, gallery_star_gap},
+                            {"gallery_digit7", 0, gallery_digit_advance, 0},
+                            {"gallery_slash", gallery_slash_gap, gallery_slash_advance, gallery_slash_gap},
+                            {"gallery_digit2", 0, gallery_digit_advance, 0},
+                            {"gallery_digit0", 0, gallery_digit_advance, 0}};
+    double width = 0;
+    for (const Glyph& g : glyphs) width += g.before + g.advance + g.after;
+    double x = gallery_count.x1 - width;
+    for (const Glyph& g : glyphs) {
+        x += g.before;
+        make(p, "langall.pak", g.name, x + g.advance / 2, -0.2, gallery_band_z);
+        x += g.advance + g.after;
+    }
+}
+
 void closeup(Object* map, Object* cursor) {
     turned(make(map, "interface.pak", "fon", 0, 0, 0));
     // Tubes and bubbles four times nearer than the game has them.
@@ -272,6 +331,9 @@ bool build_scene(const std::string& name, int language, Object* map, Object* cur
     } else if (name == "colors") {
         base_screen(map, cursor, true);
         colors(menu_global(map));
+    } else if (name == "gallery") {
+        base_screen(map, cursor, true, false);
+        gallery(menu_global(map));
     } else if (name == "closeup") {
         closeup(map, cursor);
     } else {
