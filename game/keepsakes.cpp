@@ -22,6 +22,8 @@
 #include "shell/offscreen.h"
 #include "shell/scena.h"
 
+std::time_t (*keepsake_clock)() = [] { return std::time(nullptr); };
+
 std::string keepsake_base(const char* kind, int picture, bool detailed, std::time_t when) {
     std::tm local{};
     localtime_r(&when, &local);
@@ -97,7 +99,7 @@ Job job;
 
 void say(const std::string& line) { std::fprintf(stderr, "pintabo: %s\n", line.c_str()); }
 
-// Rows from the top, cut to what the sheet covers, laid on white.
+// Cut to what the sheet covers and laid on white (the rows come top first).
 std::vector<unsigned char> sheet_on_white(const std::vector<unsigned char>& rgba, int w, int h, int& out_w, int& out_h) {
     int x0 = w, x1 = -1, y0 = h, y1 = -1;
     for (int y = 0; y < h; ++y)
@@ -110,7 +112,7 @@ std::vector<unsigned char> sheet_on_white(const std::vector<unsigned char>& rgba
     out_h = y1 - y0 + 1;
     std::vector<unsigned char> rgb(static_cast<size_t>(out_w) * out_h * 3);
     for (int y = 0; y < out_h; ++y) {
-        const int from = y1 - y;  // GL rows count from the bottom
+        const int from = y0 + y;
         for (int x = 0; x < out_w; ++x) {
             const unsigned char* p = &rgba[(static_cast<size_t>(from) * w + (x0 + x)) * 4];
             unsigned char* q = &rgb[(static_cast<size_t>(y) * out_w + x) * 3];
@@ -148,7 +150,7 @@ bool start_picture_keepsake() {
         return false;
     }
     job.busy = true;
-    const std::string base = keepsake_base("picture", picture, detailed, std::time(nullptr));
+    const std::string base = keepsake_base("picture", picture, detailed, keepsake_clock());
     job.worker = std::thread([rgba = std::move(rgba), base] {
         int w = 0, h = 0, error = 0;
         const std::vector<unsigned char> rgb = sheet_on_white(rgba, keepsake_pixels, keepsake_pixels, w, h);
@@ -175,7 +177,7 @@ bool start_sheet_keepsake() {
     job.join();
     job.picture = false;
     job.busy = true;
-    const std::string base = keepsake_base("sheet", picture, detailed, std::time(nullptr));
+    const std::string base = keepsake_base("sheet", picture, detailed, keepsake_clock());
     job.worker = std::thread([picture, detailed, language, base] {
         // The sheet is made under a name of its own in the pictures folder,
         // which is free when the command starts; the command itself never

@@ -23,6 +23,9 @@ bool write_new_file(const std::string& folder, const std::string& base, const st
 
 constexpr int keepsake_pixels = 2048;
 
+// When a keepsake is made, for its name: the wall clock; a test may fix it.
+extern std::time_t (*keepsake_clock)();
+
 enum class Keepsake { none, saved, failed };
 
 // How the last keepsake ended: its outcome, whether it was a picture (else

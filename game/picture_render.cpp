@@ -191,9 +191,11 @@ bool draw_picture_offscreen(Object* picture, Offscreen& work, Offscreen& into) {
     work.draw_here();
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Upside down: the picture's top row goes to the framebuffer's first
+    // row, where a texture's t = 0 and an image file's first row are.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(cx - half_w, cx + half_w, cy - half_h, cy + half_h, 0.1, 250.0);
+    glOrtho(cx - half_w, cx + half_w, cy + half_h, cy - half_h, 0.1, 250.0);
     glMatrixMode(GL_MODELVIEW);
     list.issue();
     list.close();

@@ -23,7 +23,8 @@ Picture_progress picture_progress(int number, bool detailed);
 Object* build_painted_picture(int number, bool detailed);
 
 // Draws such a tree into `into` (a texture or a plain framebuffer), the
-// picture's sheet filling it, through `work`, a framebuffer of the same
-// size that may be multisampled and must hold depth. Leaves the window's
+// picture's sheet filling it, its top row in the framebuffer's first row
+// (a texture's t = 0, an image file's first row), through `work`, a
+// framebuffer of the same size that may be multisampled and must hold depth. Leaves the window's
 // drawing state as it found it, so it may run in the middle of a frame.
 bool draw_picture_offscreen(Object* picture, Offscreen& work, Offscreen& into);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "anim/draw_hooks.h"
 #include "anim/slot_builder.h"
 #include "game/navigation.h"
 #include "game/own_import.h"
@@ -262,6 +263,8 @@ void create_gallery_f(void*) {
                                                 hover_scale));
         g.tiles[i].object = panel->links.back();
         g.tiles[i].object->scale_children = true;  // the marks lift with their thumbnail
+        // A thumbnail shows the painting's own colours, unshaded.
+        g.tiles[i].object->addfun(disable_light, nullptr);
     }
     // The page that holds the picture on screen comes first.
     int first = 0;

@@ -6,6 +6,7 @@
 #include "anim/slot_builder.h"
 #include "audio/sound.h"
 #include "game/game_state.h"
+#include "game/keepsakes.h"
 #include "game/painting.h"
 #include "save/config.h"
 #include "scene/object.h"
@@ -13,6 +14,7 @@
 #include "shell/input.h"
 #include "shell/scene_loader.h"
 #include "ui/buttons.h"
+#include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 
 namespace {
@@ -89,6 +91,11 @@ void create_menu_first_f(void*) {
     widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
         widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
+    // For the parent: the sheet of the picture on screen, to print.
+    widgets.push_back(create_default_button_m(panel, "setup_button_print", 0.061, widget_y, -3.904,
+                                              when_mouse_select_print_button_f, nullptr, 1, true, 0, 0, 0, 1.1));
+    Object* print = panel->links.back();
+    print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
 
     add_panel_slots(container, panel, widgets);
 }
@@ -98,6 +105,12 @@ void when_mouse_select_lang_button_f(void* panel) {
     play_button_sound();
     conf->set_language(Action_curent->iparam1);
     static_cast<Object*>(panel)->event.send(menu_slot_language);
+}
+
+void when_mouse_select_print_button_f(void*) {
+    if (!first_level_click()) return;
+    play_button_sound();
+    if (!start_sheet_keepsake()) print_shake_pending = true;
 }
 
 void when_mouse_select_about_button_f(void*) {

@@ -12,6 +12,8 @@ void create_menu_clearall_f(void* param);
 // Click actions of the main menu's buttons.
 void when_mouse_select_about_button_f(void* param);
 void when_mouse_select_clearall_button_f(void* param);
+// The print button: the printable sheet of the picture on screen.
+void when_mouse_select_print_button_f(void* param);
 // The OK of the clear-all dialog (param: its container).
 void when_mouse_select_button_clearall_f(void* container);
 

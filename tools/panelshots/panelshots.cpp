@@ -26,6 +26,8 @@
 
 #include "audio/sound.h"
 #include "common/png_writer.h"
+#include "game/page_table.h"
+#include "ui/gallery.h"
 #include "game/game_state.h"
 #include "res/media.h"
 #include "save/config.h"
@@ -234,7 +236,39 @@ bool shoot_language(const std::string& out, int language) {
     ok = shoot(dir + "/quit.png") && ok;
     close_menu(newest_menu(), 1);
     close_all();
+
+    open_first_level(create_gallery_f, 0);
+    settle();
+    run_until([] {
+        const std::vector<Gallery_tile_view> view = gallery_view();
+        bool all = !view.empty();
+        for (const Gallery_tile_view& v : view) all = all && v.drawn;
+        return all;
+    }, 10000);
+    frame();
+    ok = shoot(dir + "/gallery.png") && ok;
+    close_menu(newest_menu(), 1);
+    close_all();
     return ok;
+}
+
+// Some progress for the gallery to show: picture 3 finished, picture 7
+// begun, in the simple variant; the picture on screen stays.
+void paint_some_pictures() {
+    const int32_t on_screen = conf->page_index;
+    for (const auto& [picture, share] : {std::pair<int, double>{3, 1.0}, {7, 0.4}}) {
+        conf->set_page(picture);
+        std::vector<PageRegion> list = page_regions(page_figures[picture - 1].simple);
+        size_t n = 0;
+        for (const PageRegion& r : list) n += r.num != 9;
+        n = static_cast<size_t>(share * static_cast<double>(n));
+        for (const PageRegion& r : list)
+            if (r.num != 9 && n > 0) {
+                conf->set_color(r.id, Color(), r.num);
+                --n;
+            }
+    }
+    conf->page_index = on_screen;
 }
 
 }  // namespace
@@ -263,6 +297,7 @@ int main(int argc, char** argv) {
     pointer_away();
 
     // The picture and its tubes grow in, then the four buttons come.
+    paint_some_pictures();
     run_for(1500);
     bring_all_buttons();
     run_for(1000);
