@@ -71,8 +71,11 @@ bool start_own_import() {
             [&number](const std::string& line) {
                 int p = 0;
                 if (std::sscanf(line.c_str(), "progress %d", &p) == 1) import.progress = p < 0 ? 0 : p > 100 ? 100 : p;
-                if (line.rfind("wrote ", 0) == 0) {
-                    const std::string file = line.substr(line.find_last_of('/') + 1);
+                // "wrote /.../page101.pak: "name", simple, ..."
+                const size_t pak = line.find(".pak");
+                if (line.rfind("wrote ", 0) == 0 && pak != std::string::npos) {
+                    const std::string path = line.substr(6, pak + 4 - 6);
+                    const std::string file = path.substr(path.find_last_of('/') + 1);
                     bool detailed = false;
                     int n = 0;
                     if (parse_page_archive_name(file, n, detailed)) number = n;

@@ -382,3 +382,10 @@ std::vector<Gallery_tile_view> gallery_view() {
 }
 
 std::pair<int, int> gallery_count() { return {open_gallery.finished, open_gallery.total}; }
+
+Object* gallery_plus_tile() {
+    if (!open_gallery.open) return nullptr;
+    for (const Gallery::Tile& t : open_gallery.tiles)
+        if (t.picture == add_tile) return t.object;
+    return nullptr;
+}

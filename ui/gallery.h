@@ -48,6 +48,8 @@ struct Gallery_tile_view {
 std::vector<Gallery_tile_view> gallery_view();
 // The count of the title row: finished pictures and all pictures.
 std::pair<int, int> gallery_count();
+// The "+" tile, when the open gallery shows it on its page; else null.
+Object* gallery_plus_tile();
 
 // Tiles of the gallery in use at most, and the side of a thumbnail's texture.
 constexpr int gallery_tiles = 20;

@@ -1,0 +1,144 @@
+// A picture of the child's own in the real game: made by pintabo-import from
+// a drawing, found at the next start, painted by numbers to the bubbles,
+// starred in the gallery; a damaged archive beside it is skipped with a
+// line, and when the picture is removed its progress goes with it.
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <fstream>
+
+#include "game/effects.h"
+#include "game/game_state.h"
+#include "game/navigation.h"
+#include "game/page_catalogue.h"
+#include "res/platform.h"
+#include "res/platform_process.h"
+#include "res/png_encode.h"
+#include "save/config.h"
+#include "shell/startup.h"
+#include "ui/gallery.h"
+#include "window/game_scene.h"
+
+namespace {
+
+class OwnPicture : public GameScene {
+protected:
+    // Three discs on a pale ground, as a child might draw them.
+    std::string drawing() {
+        const int w = 480, h = 360;
+        std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
+        const unsigned char disc[3][3] = {{220, 40, 40}, {250, 210, 30}, {40, 90, 220}};
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const unsigned char ground[3] = {200, 235, 200};
+                const unsigned char* c = ground;
+                for (int d = 0; d < 3; ++d)
+                    if (std::hypot(x - (w / 6.0 + d * w / 3.0), y - h / 2.0) < h / 5.0) c = disc[d];
+                std::copy(c, c + 3, &rgb[(static_cast<size_t>(y) * w + x) * 3]);
+            }
+        const std::vector<unsigned char> png = encode_png(rgb.data(), w, h, 3);
+        const std::string path = folder.file("discs.png");
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
+                                                     static_cast<std::streamsize>(png.size()));
+        return path;
+    }
+};
+
+TEST_F(OwnPicture, ImportedPaintedToTheBubblesStarredAndForgottenWhenRemoved) {
+    std::string errors;
+    ASSERT_EQ(run_program(PINTABO_IMPORT_PROGRAM, {drawing(), "--name", "Discs", "--detail", "simple"}, nullptr, errors), 0)
+        << errors;
+    const std::string pictures = get_own_pictures_path();
+    std::ofstream(pictures + "page102.pak") << "not an archive at all";
+
+    quit();
+    testing::internal::CaptureStderr();
+    start();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("skipping " + pictures + "page102.pak"), std::string::npos) << said;
+    const Page_source* own = find_page(101);
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(own->name, "Discs");
+    EXPECT_FALSE(own->has(true));
+
+    // After picture 20 comes the child's own.
+    goto_page(20);
+    run_for(300);
+    next_page();
+    run_for(800);
+    ASSERT_EQ(conf->get_page(), 101);
+    EXPECT_EQ(COLORS_NUM, own->figures.tubes);
+    EXPECT_EQ(tubes().size(), static_cast<size_t>(own->figures.tubes));
+    const std::vector<PageRegion> list = page_regions(own->figures.simple);
+    const std::vector<Object*> objects = regions();
+    ASSERT_EQ(objects.size(), list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].num == 9) continue;
+        brush_clean = false;
+        color_selected = list[i].num;
+        color = conf->get_custom_color(list[i].num);
+        const auto points = inside(objects[i]);
+        ASSERT_FALSE(points.empty());
+        click_at(points[0].first, points[0].second);
+        ASSERT_TRUE(conf->get_color_state(list[i].id)) << list[i].name;
+    }
+    EXPECT_TRUE(conf->is_finish());
+    frames(2);
+    EXPECT_GT(picture()->links.size(), 3u + 50u) << "the bubbles fly";
+
+    push_key(SDLK_TAB);
+    ASSERT_TRUE(run_until([] {
+        for (const Gallery_tile_view& t : gallery_view())
+            if (t.picture == 101) return t.drawn;
+        return false;
+    }));
+    for (const Gallery_tile_view& t : gallery_view()) {
+        if (t.picture == 101) {
+            EXPECT_TRUE(t.starred && t.framed);
+        }
+    }
+    EXPECT_EQ(gallery_count(), std::make_pair(1, 21));
+
+    // Removed: at the next start its progress is dropped and picture 1 shows.
+    quit();
+    std::remove((pictures + "page101.pak").c_str());
+    start();
+    run_for(300);
+    EXPECT_EQ(std::count(conf->pages.begin(), conf->pages.end(), 101), 0);
+    EXPECT_EQ(conf->get_page(), 1);
+}
+
+// The gallery's "+" tile: the chooser (a stand-in zenity that answers with
+// a drawing) and the importer run while the game goes on, then the new
+// picture is shown.
+TEST_F(OwnPicture, ThePlusTileBringsADrawingInAndShowsIt) {
+    const std::string chosen = drawing();
+    {
+        std::ofstream script(folder.file("zenity"));
+        script << "#!/bin/sh\nsleep 0.3\necho '" << chosen << "'\n";
+    }
+    chmod(folder.file("zenity").c_str(), 0755);
+    const std::string old_path = std::getenv("PATH");
+    setenv("PATH", (folder.path() + ":" + old_path).c_str(), 1);
+    push_key(SDLK_TAB);
+    ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
+    // The + tile follows the twenty built-in pictures, on the second page.
+    Object* next = nullptr;
+    for (Object* part : MENU_GLOBAL->links.back()->links)
+        if (!next) next = child_running(part, when_mouse_select_gallery_arrow_f, 1);
+    ASSERT_NE(next, nullptr);
+    click_on(next);
+    frames(3);
+    Object* plus = gallery_plus_tile();
+    ASSERT_NE(plus, nullptr) << "a chooser is there, so the + tile is";
+    click_on(plus);
+    EXPECT_TRUE(run_until([] { return conf->get_page() == 101; }, 30000));
+    setenv("PATH", old_path.c_str(), 1);
+    EXPECT_FALSE(hits_layer1) << "the gallery closed for the new picture";
+    ASSERT_NE(find_page(101), nullptr);
+    EXPECT_EQ(regions().size(), page_regions(find_page(101)->figures.simple).size());
+}
+
+}  // namespace
