@@ -18,14 +18,7 @@ namespace {
 
 class CustomColors : public GameScene {
 protected:
-    static Object* colors_button() {
-        for (Object* o : map->links.at(1)->links)
-            for (const Action& a : o->animate.actions)
-                if (a.fun == default_processing_hide_button_f &&
-                    a.param == reinterpret_cast<void*>(&process_colors_button_f))
-                    return o;
-        return nullptr;
-    }
+    static Object* colors_button() { return hide_button(process_colors_button_f); }
 
     // Tube `index` (0-based) into the brush, then the dialog through the
     // colours button that this brings.

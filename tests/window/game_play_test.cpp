@@ -77,22 +77,7 @@ TEST_F(GamePlay, PaintingEveryRegionOfPicture13FiresTheCompletionChain) {
     goto_page(13);
     run_for(800);
     ASSERT_EQ(conf->get_page(), 13);
-    const std::vector<PageRegion> list = page_regions(page_figures[12].simple);
-    const std::vector<Object*> objects = regions();
-    ASSERT_EQ(objects.size(), list.size());
-    int painted = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i].num == 9) continue;
-        // The brush as a click on the region's tube loads it.
-        brush_clean = false;
-        color_selected = list[i].num;
-        color = conf->get_custom_color(list[i].num);
-        const auto points = inside(objects[i]);
-        ASSERT_FALSE(points.empty());
-        click_at(points[0].first, points[0].second);
-        painted += conf->get_color_state(list[i].id);
-    }
-    EXPECT_EQ(painted, 21);
+    EXPECT_EQ(paint_every_region(page_regions(page_figures[12].simple)), 21);
     EXPECT_TRUE(conf->is_finish());
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the first burst is out";

@@ -16,6 +16,8 @@
 #include "shell/frame_clock.h"
 #include "shell/scene_loader.h"
 #include "shell/startup.h"
+#include "ui/buttons.h"
+#include "game/game_state.h"
 #include "ui/menu.h"
 
 void GameScene::SetUp() {
@@ -132,4 +134,29 @@ std::pair<int, int> GameScene::white_point(const Object* object) {
 
 bool GameScene::near(Color got, Color want) {
     return std::abs(got.r - want.r) < 0.04 && std::abs(got.g - want.g) < 0.04 && std::abs(got.b - want.b) < 0.04;
+}
+
+int GameScene::paint_every_region(const std::vector<PageRegion>& list) {
+    const std::vector<Object*> objects = regions();
+    EXPECT_EQ(objects.size(), list.size());
+    int painted = 0;
+    for (size_t i = 0; i < list.size() && i < objects.size(); ++i) {
+        if (list[i].num == 9) continue;
+        // The brush as a click on the region's tube loads it.
+        brush_clean = false;
+        color_selected = list[i].num;
+        color = conf->get_custom_color(list[i].num);
+        const auto points = inside(objects[i]);
+        if (points.empty()) continue;
+        click_at(points[0].first, points[0].second);
+        painted += conf->get_color_state(list[i].id);
+    }
+    return painted;
+}
+
+Object* GameScene::hide_button(bool (*process)(int)) {
+    for (Object* o : map->links.at(1)->links)
+        for (const Action& a : o->animate.actions)
+            if (a.fun == default_processing_hide_button_f && a.param == reinterpret_cast<void*>(process)) return o;
+    return nullptr;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/page_table.h"
 #include "window/window_scene.h"
 
 // The real game in the shared window: the start-up sequence with the built
@@ -39,6 +40,14 @@ protected:
 
     // Moves to a point inside `o` and clicks there.
     void click_on(const Object* o);
+
+    // Clicks every paintable region of the picture on screen (regions
+    // listed as `list` says) with the brush loaded as its tube would load
+    // it; returns how many took their colour.
+    int paint_every_region(const std::vector<PageRegion>& list);
+
+    // The base-screen button that comes and goes through `process`, or null.
+    static Object* hide_button(bool (*process)(int));
 
     // No panel under `o` is growing or vanishing any more.
     static bool still(const Object* o);

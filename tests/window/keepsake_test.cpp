@@ -59,14 +59,7 @@ protected:
                                                      << "XDG_PICTURES_DIR=\"" << pictures << "\"\n";
     }
 
-    static Object* camera_button() {
-        for (Object* o : map->links.at(1)->links)
-            for (const Action& a : o->animate.actions)
-                if (a.fun == default_processing_hide_button_f &&
-                    a.param == reinterpret_cast<void*>(&process_camera_button_f))
-                    return o;
-        return nullptr;
-    }
+    static Object* camera_button() { return hide_button(process_camera_button_f); }
 
     // Region `name` painted with its tube's colour, through the game's rule.
     void paint(const char* name, int num) {

@@ -71,19 +71,7 @@ TEST_F(OwnPicture, ImportedPaintedToTheBubblesStarredAndForgottenWhenRemoved) {
     ASSERT_EQ(conf->get_page(), 101);
     EXPECT_EQ(COLORS_NUM, own->figures.tubes);
     EXPECT_EQ(tubes().size(), static_cast<size_t>(own->figures.tubes));
-    const std::vector<PageRegion> list = page_regions(own->figures.simple);
-    const std::vector<Object*> objects = regions();
-    ASSERT_EQ(objects.size(), list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i].num == 9) continue;
-        brush_clean = false;
-        color_selected = list[i].num;
-        color = conf->get_custom_color(list[i].num);
-        const auto points = inside(objects[i]);
-        ASSERT_FALSE(points.empty());
-        click_at(points[0].first, points[0].second);
-        ASSERT_TRUE(conf->get_color_state(list[i].id)) << list[i].name;
-    }
+    EXPECT_EQ(paint_every_region(page_regions(own->figures.simple)), own->figures.simple.total);
     EXPECT_TRUE(conf->is_finish());
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the bubbles fly";

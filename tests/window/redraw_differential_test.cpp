@@ -125,18 +125,7 @@ protected:
         // Picture 13, the one with fewest regions, painted to its end.
         goto_page(13);
         run_for(800);
-        const std::vector<PageRegion> list = page_regions(page_figures[12].simple);
-        const std::vector<Object*> objects = regions();
-        ASSERT_EQ(objects.size(), list.size());
-        for (size_t i = 0; i < list.size(); ++i) {
-            if (list[i].num == 9) continue;
-            brush_clean = false;
-            color_selected = list[i].num;
-            color = conf->get_custom_color(list[i].num);
-            const auto points = inside(objects[i]);
-            ASSERT_FALSE(points.empty());
-            click_at(points[0].first, points[0].second);
-        }
+        paint_every_region(page_regions(page_figures[12].simple));
         ASSERT_TRUE(conf->is_finish());
         run_for(100);
         shoot("the first bubbles");
