@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a short while over a
 # working copy of its committed seed corpus. FUZZ_SECONDS sets the time per
-# target (default 20). Fails when a target finds a crash, a leak or undefined
+# target (default 10). Fails when a target finds a crash, a leak or undefined
 # behaviour.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-fuzz"
-seconds="${FUZZ_SECONDS:-20}"
+seconds="${FUZZ_SECONDS:-10}"
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTABO_FUZZ=ON >/dev/null
 cmake --build "$build" -j2

@@ -18,17 +18,9 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-GLint level0(GLenum what) {
-    GLint v = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &v);
-    return v;
-}
-
 Bytes texels(GLuint tex) {
     glBindTexture(GL_TEXTURE_2D, tex);
-    Bytes out(static_cast<size_t>(level0(GL_TEXTURE_WIDTH) * level0(GL_TEXTURE_HEIGHT) * 4));
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
-    return out;
+    return WindowScene::bound_texels();
 }
 
 GLint unpack_alignment() {
@@ -62,9 +54,9 @@ TEST_F(ProceduralTextures, NewTextureIsLinearRgbaAndTransparentBlackUntilRedrawn
     ASSERT_TRUE(tex != 0 && small != 0 && big != 0);
     EXPECT_EQ(texturebase.gen_refs, (std::vector<int>{1, 1, 1}));
     glBindTexture(GL_TEXTURE_2D, tex);
-    EXPECT_EQ(level0(GL_TEXTURE_WIDTH), 1);
-    EXPECT_EQ(level0(GL_TEXTURE_HEIGHT), 4);
-    EXPECT_EQ(level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
+    EXPECT_EQ(texture_level0(GL_TEXTURE_WIDTH), 1);
+    EXPECT_EQ(texture_level0(GL_TEXTURE_HEIGHT), 4);
+    EXPECT_EQ(texture_level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
     GLint min_filter = 0, mag_filter = 0, env = 0;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min_filter);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag_filter);

@@ -17,18 +17,6 @@ unsigned load(const char* name) {
     return mac_load_tex(reinterpret_cast<char*>(b.data()), static_cast<int>(b.size()));
 }
 
-GLint level0(GLenum what) {
-    GLint v = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &v);
-    return v;
-}
-
-std::vector<unsigned char> texels_rgba() {
-    std::vector<unsigned char> out(static_cast<size_t>(level0(GL_TEXTURE_WIDTH) * level0(GL_TEXTURE_HEIGHT) * 4));
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
-    return out;
-}
-
 GLuint next_free_name() {
     GLuint n = 0;
     glGenTextures(1, &n);
@@ -44,9 +32,9 @@ TEST(Textures, RgbImageBecomesAnRgbTextureTopRowFirst) {
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(static_cast<GLuint>(bound), tex);
-    EXPECT_EQ(level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
-    EXPECT_EQ(level0(GL_TEXTURE_WIDTH), 2);
-    const std::vector<unsigned char> t = texels_rgba();
+    EXPECT_EQ(WindowScene::texture_level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGB);
+    EXPECT_EQ(WindowScene::texture_level0(GL_TEXTURE_WIDTH), 2);
+    const std::vector<unsigned char> t = WindowScene::bound_texels();
     const std::vector<unsigned char> expected = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
     EXPECT_EQ(t, expected);
     GLint min_filter = 0, mag_filter = 0;
@@ -63,8 +51,8 @@ TEST(Textures, RgbImageBecomesAnRgbTextureTopRowFirst) {
 TEST(Textures, RgbaImageKeepsItsAlpha) {
     const GLuint tex = load("rgba32.png");
     ASSERT_NE(tex, 0u);
-    EXPECT_EQ(level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
-    const std::vector<unsigned char> t = texels_rgba();
+    EXPECT_EQ(WindowScene::texture_level0(GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA);
+    const std::vector<unsigned char> t = WindowScene::bound_texels();
     const std::vector<unsigned char> expected = {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 64};
     EXPECT_EQ(t, expected);
     glDeleteTextures(1, &tex);
@@ -73,7 +61,7 @@ TEST(Textures, RgbaImageKeepsItsAlpha) {
 TEST(Textures, SidesThatAreNoPowerOfTwoStillMakeATexture) {
     const GLuint tex = load("npot.png");
     ASSERT_NE(tex, 0u);
-    EXPECT_GT(level0(GL_TEXTURE_WIDTH), 0);
+    EXPECT_GT(WindowScene::texture_level0(GL_TEXTURE_WIDTH), 0);
     glDeleteTextures(1, &tex);
 }
 

@@ -63,6 +63,18 @@ Color WindowScene::pixel(int x, int y) {
     return Color(rgb[0], rgb[1], rgb[2]);
 }
 
+int WindowScene::texture_level0(unsigned what) {
+    GLint v = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &v);
+    return v;
+}
+
+std::vector<unsigned char> WindowScene::bound_texels() {
+    std::vector<unsigned char> out(static_cast<size_t>(texture_level0(GL_TEXTURE_WIDTH) * texture_level0(GL_TEXTURE_HEIGHT) * 4));
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}
+
 Object* WindowScene::pickable(Object* parent, const char* pak, const char* entry, double z) {
     Object* o = new Object();
     o->addfun(mouse_select, nullptr);

@@ -4,6 +4,8 @@
 
 #include <SDL/SDL.h>
 
+#include <vector>
+
 #include "res/media.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
@@ -15,6 +17,11 @@
 // A fresh pair of roots for each test, drawn by the game's own frame function
 // in the shared window; test artwork goes into archives in a temporary folder.
 class WindowScene : public ::testing::Test {
+public:
+    // A parameter of the bound 2D texture's level 0, and that level's texels as RGBA.
+    static int texture_level0(unsigned what);
+    static std::vector<unsigned char> bound_texels();
+
 protected:
     TempFolder folder;
 

@@ -79,33 +79,50 @@ Image Image::halved() const {
 void Image::bleed_edges(int passes) {
     std::vector<unsigned char> known(px_.size());
     for (size_t i = 0; i < px_.size(); ++i) known[i] = px_[i].a > 0.0f;
-    for (int pass = 0; pass < passes; ++pass) {
-        std::vector<unsigned char> next = known;
-        bool changed = false;
-        for (int y = 0; y < h_; ++y)
-            for (int x = 0; x < w_; ++x) {
-                const size_t i = index(x, y);
-                if (known[i]) continue;
-                float r = 0, g = 0, b = 0;
-                int n = 0;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int nx = x + dx, ny = y + dy;
-                        if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_) continue;
-                        const size_t j = index(nx, ny);
-                        if (!known[j]) continue;
-                        r += px_[j].r;
-                        g += px_[j].g;
-                        b += px_[j].b;
-                        ++n;
-                    }
-                if (n == 0) continue;
-                px_[i] = {r / n, g / n, b / n, 0.0f};
-                next[i] = 1;
-                changed = true;
+    // Only a hidden pixel beside a known one can change in a pass: the first
+    // pass looks at the hidden neighbours of every visible pixel, each later
+    // one at those of the pixels the pass before made known. A pass reads
+    // known pixels only, so the order within it does not matter.
+    std::vector<size_t> candidates, newly;
+    std::vector<int> queued(px_.size(), -1);
+    const auto queue_hidden_neighbours = [&](size_t i, int stamp) {
+        const int x = static_cast<int>(i % static_cast<size_t>(w_)), y = static_cast<int>(i / static_cast<size_t>(w_));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_) continue;
+                const size_t j = index(nx, ny);
+                if (known[j] || queued[j] == stamp) continue;
+                queued[j] = stamp;
+                candidates.push_back(j);
             }
-        known.swap(next);
-        if (!changed) break;
+    };
+    for (size_t i = 0; i < px_.size(); ++i)
+        if (known[i]) queue_hidden_neighbours(i, 0);
+    for (int pass = 0; pass < passes && !candidates.empty(); ++pass) {
+        newly.clear();
+        for (const size_t i : candidates) {
+            const int x = static_cast<int>(i % static_cast<size_t>(w_)), y = static_cast<int>(i / static_cast<size_t>(w_));
+            float r = 0, g = 0, b = 0;
+            int n = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_) continue;
+                    const size_t j = index(nx, ny);
+                    if (!known[j]) continue;
+                    r += px_[j].r;
+                    g += px_[j].g;
+                    b += px_[j].b;
+                    ++n;
+                }
+            if (n == 0) continue;
+            px_[i] = {r / n, g / n, b / n, 0.0f};
+            newly.push_back(i);
+        }
+        for (const size_t i : newly) known[i] = 1;
+        candidates.clear();
+        for (const size_t i : newly) queue_hidden_neighbours(i, pass + 1);
     }
     // Whatever is still far from any visible pixel takes their average colour.
     float r = 0, g = 0, b = 0, wsum = 0;
