@@ -2,19 +2,21 @@
 # pintabo-sheets end to end: every detailed picture on 20 A4 pages, page 9
 # rendered by poppler and checked by sheet_probe, the usage errors (status 2
 # and the usage line), the failures (status 1, one line, no file left
-# behind), the archives of an installed layout and the paper of the locale.
-#   sheets_test.sh PINTABO_SHEETS SHEET_PROBE DATA_DIR
+# behind), the archives of an installed layout, the paper of the locale and
+# a picture of the child's own.
+#   sheets_test.sh PINTABO_SHEETS SHEET_PROBE DATA_DIR PINTABO_IMPORT
 set -u
 
 sheets=$1
 probe=$2
 data=$3
+import=$4
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-for tool in pdfinfo pdftoppm; do
+for tool in pdfinfo pdftoppm pdftotext convert; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs poppler-utils)"
 done
 
@@ -95,4 +97,20 @@ if [ -e "$work/locales/en_US.UTF-8/LC_PAPER" ]; then
 else
   echo "note: localedef could not build en_US.UTF-8; the locale's paper is not checked"
 fi
+# A picture of the child's own prints by its number, titled with its name;
+# a number no picture has and a variant that was not made fail with status 1.
+export XDG_DATA_HOME="$work/own"
+convert -size 240x240 xc:'#f0e0c0' -fill '#3060d0' -draw 'circle 120,120 120,40' \
+  -fill '#d03030' -draw 'rectangle 10,10 70,70' "$work/own.png" || fail "convert could not draw a picture"
+"$import" "$work/own.png" --name "Our cat" --detail simple >/dev/null 2>"$work/err" ||
+  fail "pintabo-import: status $?: $(cat "$work/err")"
+"$sheets" --picture 101 --output "$work/own.pdf" 2>"$work/err" || fail "picture 101: status $?: $(cat "$work/err")"
+pdftotext "$work/own.pdf" - | grep -q "Paint by numbers: Our cat" || fail "picture 101 is not titled with its name"
+"$sheets" --picture 101 --detailed --output "$work/own-detailed.pdf" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "a variant that was not made gave status $status, not 1"
+"$sheets" --picture 102 --output "$work/none.pdf" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "a picture nobody made gave status $status, not 1"
+[ ! -e "$work/none.pdf" ] && [ ! -e "$work/own-detailed.pdf" ] || fail "a failed own picture left a file"
 echo "sheets_test: all checks passed"

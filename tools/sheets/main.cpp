@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "pdf_file.h"
 #include "res/pack.h"
@@ -40,29 +41,41 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<int> pictures;
-    for (int n = 1; n <= page_count; ++n)
-        if (options.picture == 0 || options.picture == n) pictures.push_back(n);
+    // --all is the built-in pictures; --picture may name one of the child's
+    // own, found in their folder as the game finds them.
+    if (options.picture > page_count) scan_own_pictures();
+    std::vector<const Page_source*> pictures;
+    if (options.picture == 0) {
+        for (int n = 1; n <= page_count; ++n) pictures.push_back(find_page(n));
+    } else if (const Page_source* own = find_page(options.picture)) {
+        pictures.push_back(own);
+    } else {
+        return fail("there is no picture " + std::to_string(options.picture) + " in " + get_own_pictures_path());
+    }
     const std::string folder = get_resources_path();
+    const auto archive_path = [&](const Page_source* p) {
+        return p->own() ? p->archive(options.detailed) : folder + p->archive(options.detailed);
+    };
     // Every archive is looked for before anything is written, so a missing
     // one fails at once.
-    for (int n : pictures) {
-        const std::string path = folder + page_archive(n, options.detailed);
-        if (access(path.c_str(), R_OK) != 0) return fail("cannot read the picture archive " + path);
+    for (const Page_source* p : pictures) {
+        const std::string path = archive_path(p);
+        if (!p->has(options.detailed) || access(path.c_str(), R_OK) != 0)
+            return fail("cannot read the picture archive " + path);
     }
 
     PdfFile pdf;
     if (!pdf.open(options.output, options.paper, &error)) return fail(error);
     for (size_t i = 0; i < pictures.size(); ++i) {
-        const int n = pictures[i];
-        const std::string path = folder + page_archive(n, options.detailed);
+        const Page_source* p = pictures[i];
+        const std::string path = archive_path(p);
         Pack archive;
         if (!archive.load(path.c_str())) return fail("cannot read the picture archive " + path);
-        const PageFigures& figures = page_figures[n - 1];
-        const std::vector<uint32_t> palette(figures.palette, figures.palette + figures.tubes);
+        const std::vector<uint32_t> palette(p->figures.palette, p->figures.palette + p->figures.tubes);
+        const std::string title = p->own() ? sheet_title_named(options.language, p->name, options.detailed)
+                                           : sheet_title(options.language, p->number, options.detailed);
         if (i > 0) pdf.next_page();
-        if (!draw_sheet(pdf.context(), options.paper, archive, palette,
-                        sheet_title(options.language, n, options.detailed), &error))
+        if (!draw_sheet(pdf.context(), options.paper, archive, palette, title, &error))
             return fail(path + ": " + error);
     }
     if (!pdf.commit(&error)) return fail(error);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "game/page_info.h"
 #include "game/page_table.h"
 #include "sheet_texts.h"
 
@@ -16,11 +17,14 @@ const char* const sheet_usage =
 
 namespace {
 
+// A built-in picture, or one of the child's own (whether it exists is for
+// the caller to find out).
 bool picture_number(const char* text, int* picture) {
     char* end = nullptr;
     errno = 0;
     const long n = std::strtol(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0' || n < 1 || n > page_count) return false;
+    if (errno != 0 || end == text || *end != '\0') return false;
+    if ((n < 1 || n > page_count) && (n < own_picture_first || n > own_picture_last)) return false;
     *picture = static_cast<int>(n);
     return true;
 }
@@ -42,7 +46,8 @@ bool parse_sheet_options(int argc, char** argv, SheetOptions* options, std::stri
     opterr = 0;
     optind = 1;
     bool all = false;
-    const std::string range = "1 to " + std::to_string(page_count);
+    const std::string range =
+        "1 to " + std::to_string(page_count) + ", or " + std::to_string(own_picture_first) + " on for your own pictures";
     for (;;) {
         const int previous = optind;
         const int c = getopt_long(argc, argv, "+", longs, nullptr);

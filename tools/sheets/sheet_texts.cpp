@@ -34,3 +34,13 @@ std::string sheet_title(int language, int picture, bool detailed) {
     std::snprintf(line, sizeof line, detailed ? t.detailed : t.simple, picture);
     return line;
 }
+
+std::string sheet_title_named(int language, const std::string& name, bool detailed) {
+    const SheetTexts& t = texts[language];
+    const std::string format = detailed ? t.detailed : t.simple;
+    // Every format reads "<mode>: <word> %d[, <variant>]"; the name takes
+    // the place of "<word> %d".
+    const size_t number = format.find("%d");
+    const size_t word = format.rfind(' ', number - 2);
+    return format.substr(0, word + 1) + name + format.substr(number + 2);
+}

@@ -13,3 +13,7 @@ int sheet_language(const std::string& code);
 // The title line: "Paint by numbers: picture 9" with the variant named when
 // it is the detailed one.
 std::string sheet_title(int language, int picture, bool detailed);
+
+// The same for one of the child's own pictures, its name in place of
+// "picture 9".
+std::string sheet_title_named(int language, const std::string& name, bool detailed);
