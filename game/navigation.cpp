@@ -34,6 +34,9 @@ void request(int picture) {
         novaia_scena = own_page_f;
     }
     nado_meniat_scenu = true;
+    // Another picture has tubes of its own in paint by numbers, whatever
+    // an earlier request of this frame (a clear, say) wanted to keep.
+    if (picture != conf->get_page()) ne_trogat_banki = false;
 }
 
 // Leaving a picture: its undo history no longer applies, and in free

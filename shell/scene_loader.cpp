@@ -12,6 +12,14 @@ bool ne_trogat_banki = false;
 Object* old_scena = nullptr;
 Object* old_colors = nullptr;
 
+namespace {
+// The mode the tubes on screen were made for: a request to keep them that
+// is overtaken by a change of mode before it is carried out (a variant and
+// a mode change in the same frame) must not keep paint-by-number tubes in
+// free colouring, or the reverse.
+bool tubes_by_numbers = true;
+}  // namespace
+
 void scena_loader_f(void* tube_holder) {
     if (!nado_meniat_scenu) return;
     nado_meniat_scenu = false;
@@ -26,10 +34,10 @@ void scena_loader_f(void* tube_holder) {
     if (old_scena) old_scena->del();
     old_scena = root;
 
-    if (ne_trogat_banki) {
-        ne_trogat_banki = false;
-        return;
-    }
+    const bool keep = ne_trogat_banki && old_colors && tubes_by_numbers == conf->by_numbers;
+    ne_trogat_banki = false;
+    if (keep) return;
+    tubes_by_numbers = conf->by_numbers;
     Object* tubes = new Object();
     start_slot(tubes, {make_action(create_colors_f, -1.0)});
     static_cast<Object*>(tube_holder)->addlink(tubes);

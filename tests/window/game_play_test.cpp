@@ -84,6 +84,39 @@ TEST_F(GamePlay, PaintingEveryRegionOfPicture13FiresTheCompletionChain) {
     EXPECT_TRUE(run_until([] { return effect_quality == 0; })) << "all twelve bursts launched";
 }
 
+// Requests to keep the tubes (a variant change, a clear) overtaken in the
+// same frame, before the picture is rebuilt, by a change of mode or of
+// picture: the tubes must be those of the mode and the picture that show.
+TEST_F(GamePlay, AKeepTheTubesRequestOvertakenInTheSameFrameStillGivesTheRightTubes) {
+    run_for(800);
+    ASSERT_TRUE(conf->by_numbers);
+    ASSERT_EQ(tubes().size(), 9u);
+    // The detailed option's watcher asks for the picture in the other
+    // variant with the tubes kept; the help screen's free colouring button
+    // then switches the mode.
+    conf->detailed = true;
+    default_page();
+    ne_trogat_banki = true;
+    conf->by_numbers = false;
+    run_for(800);
+    EXPECT_EQ(tubes().size(), 18u) << "free colouring's tubes";
+    conf->detailed = false;
+    default_page();
+    ne_trogat_banki = true;
+    conf->by_numbers = true;
+    run_for(800);
+    EXPECT_EQ(tubes().size(), 9u) << "picture 1's tubes";
+
+    // A clear asks to keep the tubes of picture 1; a turn to picture 18,
+    // which has seven, follows.
+    ASSERT_EQ(page_figures[17].tubes, 7);
+    nado_meniat_scenu = ne_trogat_banki = true;
+    goto_page(18);
+    run_for(800);
+    ASSERT_EQ(conf->get_page(), 18);
+    EXPECT_EQ(tubes().size(), 7u);
+}
+
 TEST_F(GamePlay, FreeColouringKeepsBrushAndTubesAcrossPicturesAndSavesOnEachChange) {
     conf->by_numbers = false;
     nado_meniat_scenu = true;  // the first picture, now in free colouring
