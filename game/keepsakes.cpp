@@ -18,6 +18,7 @@
 #include "res/platform_process.h"
 #include "res/png_encode.h"
 #include "save/config.h"
+#include "save/settings_file.h"
 #include "scene/object.h"
 #include "shell/offscreen.h"
 #include "shell/scena.h"
@@ -96,8 +97,6 @@ struct Job {
     }
 };
 Job job;
-
-void say(const std::string& line) { std::fprintf(stderr, "pintabo: %s\n", line.c_str()); }
 
 // Cut to what the sheet covers and laid on white (the rows come top first).
 std::vector<unsigned char> sheet_on_white(const std::vector<unsigned char>& rgba, int w, int h, int& out_w, int& out_h) {

@@ -11,6 +11,7 @@
 #include "game/page_info.h"
 #include "res/platform.h"
 #include "res/platform_process.h"
+#include "save/settings_file.h"
 
 namespace {
 
@@ -41,8 +42,6 @@ std::vector<std::string> chooser() {
     if (!program.empty()) return {program, "--getopenfilename", ".", "image/png image/jpeg"};
     return {};
 }
-
-void say(const std::string& line) { std::fprintf(stderr, "pintabo: %s\n", line.c_str()); }
 
 }  // namespace
 

@@ -53,6 +53,8 @@ bool report(const std::string& path, int error) {
 
 }  // namespace
 
+void say(const std::string& what) { std::fprintf(stderr, "pintabo: %s\n", what.c_str()); }
+
 void say_once(const std::string& line) {
     // Never destroyed: the writer thread may still say something while the
     // process's statics are going away.

@@ -36,3 +36,5 @@ bool save_settings_file(const Config& c, const std::string& path);
 // Says `line` (without its newline) on standard error, unless this very line
 // was said before in this run. Safe from any thread.
 void say_once(const std::string& line);
+// "pintabo: " and `what` as one line on standard error, every time.
+void say(const std::string& what);
