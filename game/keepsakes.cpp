@@ -45,17 +45,8 @@ bool write_new_file(const std::string& folder, const std::string& base, const st
         error = errno;
         return false;
     }
-    bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = n == 0 ? EIO : errno;
-            ok = false;
-        } else {
-            done += static_cast<size_t>(n);
-        }
-    }
+    bool ok = write_all(fd, bytes.data(), bytes.size());
+    if (!ok) error = errno;
     if (ok && fsync(fd) != 0) error = errno, ok = false;
     if (close(fd) != 0 && ok) error = errno, ok = false;
     // Pictures are for showing around: readable by all, as a file the user made.

@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
 bool write_all(int fd, const unsigned char* bytes, size_t size) {
     size_t done = 0;
     while (done < size) {
@@ -23,8 +21,6 @@ bool write_all(int fd, const unsigned char* bytes, size_t size) {
     }
     return true;
 }
-
-}  // namespace
 
 void sync_folder(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -14,6 +14,10 @@ std::string folder_of(const std::string& path);
 // the errno value.
 bool make_folders(const std::string& folder, int& error);
 
+// Writes all `size` bytes to `fd`, going on after interruptions; false with
+// errno set (EIO for a write that takes nothing) when it cannot.
+bool write_all(int fd, const unsigned char* bytes, size_t size);
+
 // Makes a rename or link in `folder` durable; a failure is ignored (it
 // cannot be undone any more).
 void sync_folder(const std::string& folder);
