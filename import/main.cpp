@@ -133,26 +133,21 @@ int main(int argc, char** argv) {
     const std::string folder = get_own_pictures_path();
     const int number = next_picture_number(folder, get_cfg_path());
     if (number > own_picture_last) return fail("the pictures folder " + folder + " has no picture numbers left");
-    std::vector<bool> variants;
-    if (opt.simple) variants.push_back(false);
-    if (opt.detailed) variants.push_back(true);
-    std::vector<ImportedVariant> made;
-    for (size_t v = 0; v < variants.size(); ++v) {
-        VariantRequest request;
-        request.detailed = variants[v];
-        request.colours = opt.colours;
-        request.number = number;
-        request.name = opt.name;
-        const double from = 0.25 + 0.7 * v / variants.size(), span = 0.7 / variants.size();
-        made.push_back(import_variant(work, request, glyphs, [&](double d) { progress(from + span * d); }));
-        if (!made.back().error.empty()) return fail(opt.image + ": " + made.back().error);
-    }
+    PictureRequest request;
+    request.simple = opt.simple;
+    request.detailed = opt.detailed;
+    request.colours = opt.colours;
+    request.number = number;
+    request.name = opt.name;
+    const ImportedPicture made =
+        import_picture(work, request, glyphs, [&](double d) { progress(0.25 + 0.7 * d); });
+    if (!made.error.empty()) return fail(opt.image + ": " + made.error);
     std::vector<std::pair<std::string, std::vector<unsigned char>>> archives;
-    for (const ImportedVariant& m : made) archives.emplace_back(m.pic.archive_name(), archive_bytes(m.pic));
+    for (const ImportedVariant& m : made.variants) archives.emplace_back(m.pic.archive_name(), archive_bytes(m.pic));
     error = write_archives(folder, archives);
     if (!error.empty()) return fail(error);
     progress(1);
-    for (const ImportedVariant& m : made)
+    for (const ImportedVariant& m : made.variants)
         std::printf("wrote %s%s: \"%s\", %s, %d regions in %d colours, smallest circle %.2f units\n", folder.c_str(),
                     m.pic.archive_name().c_str(), m.info.name.c_str(), m.info.detailed ? "detailed" : "simple",
                     m.info.variant.total, m.info.tubes, m.smallest_circle);

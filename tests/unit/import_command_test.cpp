@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "common/png_writer.h"
+#include "game/page_catalogue.h"
 #include "game/page_info.h"
 #include "res/platform.h"
 #include "save/config.h"
@@ -157,4 +158,32 @@ TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
         EXPECT_EQ(r.out, "");
     }
     EXPECT_TRUE(files_in(home.file("data") + "/pintabo/pictures").empty()) << "nothing written on a refusal";
+}
+
+TEST(ImportCommand, TheGameListsBothVariantsOfAnImportWithOnePalette) {
+    // A gradient: each variant alone would find its own bands and colours.
+    TempFolder home;
+    write_image(home.file("bands.png"), gradient(320, 240));
+    const Outcome r = run(home, "'" + home.file("bands.png") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string kept = old ? old : "";
+    setenv("XDG_DATA_HOME", home.file("data").c_str(), 1);
+    testing::internal::CaptureStderr();
+    scan_own_pictures();
+    const std::string said = testing::internal::GetCapturedStderr();
+    const Page_source* own = find_page(own_picture_first);
+    ASSERT_NE(own, nullptr) << said;
+    EXPECT_TRUE(own->has(false));
+    ASSERT_TRUE(own->has(true)) << said;
+    EXPECT_EQ(said, "");
+    // Every tube has regions in both variants.
+    for (bool detailed : {false, true})
+        for (int c = 0; c < own->figures.tubes; ++c) EXPECT_GT(own->variant(detailed).regions[c], 0) << c + 1;
+    if (old)
+        setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    scan_own_pictures();
 }
