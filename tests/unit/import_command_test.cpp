@@ -123,8 +123,19 @@ TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
     std::ofstream(home.file("notes.txt")) << "not a picture at all";
     // A PNG that claims 8000 x 6000 pixels and holds nothing else.
     const unsigned char huge[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                                  0, 0, 0x1F, 0x40, 0, 0, 0x17, 0x70, 8, 2, 0, 0, 0, 0, 0, 0, 0};
+                                  0, 0, 0x1F, 0x40, 0, 0, 0x17, 0x70, 8, 2, 0, 0, 0, 0xBE, 0x06, 0x73, 0x69};
     home.write("huge.png", std::vector<unsigned char>(std::begin(huge), std::end(huge)));
+    // A kilobyte of JPEG declaring 16000 x 65000 pixels behind a stray byte
+    // between two segments, which the decoder steps over; and one that ends
+    // before its frame header says a size.
+    std::vector<unsigned char> stray = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0,
+                                        0x00, 0xFF, 0xC0, 0, 11, 8, 0xFD, 0xE8, 0x3E, 0x80, 1, 1, 0x11, 0,
+                                        0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 63, 0};
+    const std::vector<unsigned char> sizeless(stray.begin(), stray.begin() + 21);
+    stray.resize(1022, 0x55);
+    stray.insert(stray.end(), {0xFF, 0xD9});
+    home.write("stray.jpg", stray);
+    home.write("sizeless.jpg", sizeless);
     std::vector<unsigned char> cut = read_bytes(home.file("ok.png"));
     cut.resize(cut.size() / 2);
     home.write("cut.png", cut);
@@ -147,6 +158,8 @@ TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
         {"'" + home.file("missing.png") + "'", 1, "cannot read"},
         {"'" + home.file("notes.txt") + "'", 1, "not a PNG or JPEG"},
         {"'" + home.file("huge.png") + "'", 1, "more than 40 megapixels"},
+        {"'" + home.file("stray.jpg") + "'", 1, "16000 x 65000 pixels is more than 40 megapixels"},
+        {"'" + home.file("sizeless.jpg") + "'", 1, "damaged"},
         {"'" + home.file("cut.png") + "'", 1, "damaged"},
         {"'" + home.file("flat.png") + "'", 1, "one flat colour"},
     };
