@@ -83,6 +83,13 @@ std::string assemble_variant(const WorkingPicture& work, const VariantCut& cut, 
 
 }  // namespace
 
+void renumber(ImportedVariant& variant, int number) {
+    variant.info.number = number;
+    variant.pic.number = number;
+    for (auto& [name, bytes] : variant.pic.entries)
+        if (name == "page_info") bytes = write_page_info(variant.info);
+}
+
 double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
 
 std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scale) {

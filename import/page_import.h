@@ -57,6 +57,9 @@ struct ImportedPicture {
     std::string error;                      // empty when every variant was made
 };
 
+// The variant as picture `number` (its record and archive name).
+void renumber(ImportedVariant& variant, int number);
+
 // `progress` hears 0 to 1 as the steps complete.
 ImportedPicture import_picture(const WorkingPicture& work, const PictureRequest& request, const DigitGlyphs& glyphs,
                                const std::function<void(double)>& progress = {});

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/png_writer.h"
 #include "game/page_catalogue.h"
 #include "game/page_info.h"
 #include "res/platform.h"
@@ -18,6 +17,8 @@
 #include "save/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
+#include "image_file.h"
+#include "import_runs.h"
 #include "synthetic_images.h"
 
 namespace {
@@ -30,7 +31,7 @@ struct Outcome {
 // Runs the command with its data and settings folders inside `home`.
 Outcome run(const TempFolder& home, const std::string& args) {
     const std::string command = "XDG_DATA_HOME='" + home.file("data") + "' XDG_CONFIG_HOME='" + home.file("config") +
-                                "' '" + get_boundle_path() + "/../pintabo-import' " + args + " > '" +
+                                "' '" + import_program() + "' " + args + " > '" +
                                 home.file("out.txt") + "' 2> '" + home.file("err.txt") + "'";
     Outcome r;
     const int raw = std::system(command.c_str());
@@ -38,18 +39,6 @@ Outcome run(const TempFolder& home, const std::string& args) {
     r.out = read_text(home.file("out.txt"));
     r.err = read_text(home.file("err.txt"));
     return r;
-}
-
-void write_image(const std::string& path, const RgbImage& img) {
-    ASSERT_TRUE(write_png(path, img.rgb.data(), img.w, img.h, 3));
-}
-
-std::vector<std::string> files_in(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& e : std::filesystem::directory_iterator(folder, error)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 }  // namespace
@@ -66,7 +55,7 @@ TEST(ImportCommand, WritesBothVariantsUnderTheNextFreeNumber) {
     settings.set_page(112);
     std::filesystem::create_directories(home.file("config") + "/pintabo");
     std::ofstream(home.file("config") + "/pintabo/com.quillfen.pintabo.cfg", std::ios::binary) << settings_bytes(settings);
-    write_image(home.file("a very long name for a cat picture.png"), three_discs(240, 180));
+    ASSERT_TRUE(write_image(home.file("a very long name for a cat picture.png"), three_discs(240, 180)));
 
     const Outcome r = run(home, "--progress '" + home.file("a very long name for a cat picture.png") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -100,13 +89,15 @@ TEST(ImportCommand, WritesBothVariantsUnderTheNextFreeNumber) {
         }
     EXPECT_EQ(last, 100);
     EXPECT_GE(count, 5);
+    // What the game reads: the picture's number, on the last line.
+    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "picture 113\n") << r.out;
 }
 
 TEST(ImportCommand, ADamagedSettingsFileIsNoReasonToFail) {
     TempFolder home;
     std::filesystem::create_directories(home.file("config") + "/pintabo");
     std::ofstream(home.file("config") + "/pintabo/com.quillfen.pintabo.cfg", std::ios::binary) << "\x01\x00\x00";
-    write_image(home.file("board.png"), checkerboard(160, 120, 4, 3));
+    ASSERT_TRUE(write_image(home.file("board.png"), checkerboard(160, 120, 4, 3)));
     const Outcome r = run(home, "'" + home.file("board.png") + "' --detail detailed --colours 5 --name 'Mein Brett'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(files_in(home.file("data") + "/pintabo/pictures"), std::vector<std::string>{"hpage101.pak"});
@@ -118,8 +109,8 @@ TEST(ImportCommand, ADamagedSettingsFileIsNoReasonToFail) {
 
 TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
     TempFolder home;
-    write_image(home.file("ok.png"), three_discs(80, 60));
-    write_image(home.file("flat.png"), flat(80, 60, 0x88AACC));
+    ASSERT_TRUE(write_image(home.file("ok.png"), three_discs(80, 60)));
+    ASSERT_TRUE(write_image(home.file("flat.png"), flat(80, 60, 0x88AACC)));
     std::ofstream(home.file("notes.txt")) << "not a picture at all";
     // A PNG that claims 8000 x 6000 pixels and holds nothing else.
     const unsigned char huge[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
@@ -176,7 +167,7 @@ TEST(ImportCommand, RefusesWithAReasonAndTheRightStatus) {
 TEST(ImportCommand, TheGameListsBothVariantsOfAnImportWithOnePalette) {
     // A gradient: each variant alone would find its own bands and colours.
     TempFolder home;
-    write_image(home.file("bands.png"), gradient(320, 240));
+    ASSERT_TRUE(write_image(home.file("bands.png"), gradient(320, 240)));
     const Outcome r = run(home, "'" + home.file("bands.png") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
 
@@ -199,4 +190,23 @@ TEST(ImportCommand, TheGameListsBothVariantsOfAnImportWithOnePalette) {
     else
         unsetenv("XDG_DATA_HOME");
     scan_own_pictures();
+}
+
+TEST(ImportCommand, APreviewShowsThePageAndAddsNothing) {
+    TempFolder home;
+    ASSERT_TRUE(write_image(home.file("discs.png"), three_discs(240, 180)));
+    const Outcome r = run(home, "'" + home.file("discs.png") + "' --colours 6 --preview '" + home.file("look.png") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(files_in(home.file("data") + "/pintabo/pictures").empty());
+    // Both variants, blank and painted: two rows of two pages.
+    RgbImage look;
+    ASSERT_EQ(read_image_file(home.file("look.png"), look), "");
+    EXPECT_GT(look.h, look.w * 3 / 4);
+    // Half of it painted: the discs' red, yellow and blue cover a good part.
+    size_t coloured = 0;
+    for (size_t p = 0; p < look.rgb.size(); p += 3) {
+        const int r = look.rgb[p], g = look.rgb[p + 1], b = look.rgb[p + 2];
+        coloured += std::max({r, g, b}) - std::min({r, g, b}) > 100;
+    }
+    EXPECT_GT(coloured, look.rgb.size() / 3 / 40);
 }
