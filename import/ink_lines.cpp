@@ -8,6 +8,7 @@
 #include "label_ops.h"
 #include "paintable_regions.h"
 #include "picture_frame.h"
+#include "raster_filters.h"
 #include "region_shape.h"
 #include "triangulate.h"
 
@@ -16,38 +17,6 @@ namespace {
 constexpr float kDarker = 30;   // L* below what closing the line over would give
 constexpr float kDarkest = 55;  // L* at most
 constexpr float kGreyest = 22;  // chroma at most: pencil, ink, black crayon
-
-// The largest (or, with `least`, the smallest) value within `r` pixels
-// (a square) of every pixel.
-std::vector<float> local_extreme(std::vector<float> v, int w, int h, int r, bool least) {
-    const auto pick = [least](float a, float b) { return least ? std::min(a, b) : std::max(a, b); };
-    std::vector<float> row(v.size());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            float m = v[static_cast<size_t>(y) * w + x];
-            for (int k = std::max(0, x - r); k <= std::min(w - 1, x + r); ++k) m = pick(m, v[static_cast<size_t>(y) * w + k]);
-            row[static_cast<size_t>(y) * w + x] = m;
-        }
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            float m = row[static_cast<size_t>(y) * w + x];
-            for (int k = std::max(0, y - r); k <= std::min(h - 1, y + r); ++k) m = pick(m, row[static_cast<size_t>(k) * w + x]);
-            v[static_cast<size_t>(y) * w + x] = m;
-        }
-    return v;
-}
-
-// The mask grown by one pixel towards its four neighbours.
-std::vector<uint8_t> widened(const std::vector<uint8_t>& mask, int w, int h) {
-    std::vector<uint8_t> out(mask);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const size_t p = static_cast<size_t>(y) * w + x;
-            out[p] = mask[p] || (x > 0 && mask[p - 1]) || (x + 1 < w && mask[p + 1]) || (y > 0 && mask[p - w]) ||
-                     (y + 1 < h && mask[p + w]);
-        }
-    return out;
-}
 
 // Keeps the marks that are lines: their bounding box spans `length`, and
 // they are on average no wider than `width` (twice the area over the
@@ -80,8 +49,7 @@ void keep_line_marks(std::vector<uint8_t>& ink, int w, int h, float length, floa
 std::vector<uint8_t> dark_lines(const LabImage& lab, const InkOptions& opt) {
     const int w = lab.w, h = lab.h;
     const size_t n = static_cast<size_t>(w) * h;
-    std::vector<float> light(n);
-    for (size_t p = 0; p < n; ++p) light[p] = lab.at(p)[0];
+    const std::vector<float> light = lightness_of(lab);
     // Closing the lightness (brightest around, then darkest of that) fills
     // dark lines narrower than the reach but leaves edges where they are.
     const int r = static_cast<int>(std::ceil(opt.reach));

@@ -6,10 +6,12 @@
 #include "digit_glyphs.h"
 #include "ink_lines.h"
 #include "kmeans.h"
+#include "line_art.h"
 #include "number_places.h"
 #include "palette.h"
 #include "photo_regions.h"
 #include "picture_frame.h"
+#include "region_colouring.h"
 #include "resample.h"
 #include "smoothing.h"
 #include "variant_limits.h"
@@ -50,6 +52,30 @@ Palette number_by_tube(std::vector<VariantCut>& cuts, const Clusters& clusters) 
     return palette;
 }
 
+// Tubes for a page without colours of its own: as many as asked for, but
+// no more than the variant with the fewest regions can use (and five at
+// least), each variant's regions coloured so that no neighbours match.
+std::vector<uint32_t> colour_page(std::vector<VariantCut>& cuts, int colours) {
+    int fewest = colours;
+    for (const VariantCut& cut : cuts) fewest = std::min(fewest, cut.img.count());
+    int soft = 0;
+    const std::vector<uint32_t> palette = cheerful_palette(std::clamp(fewest, 5, colours), soft);
+    for (VariantCut& cut : cuts) {
+        cut.img.colour = colour_regions(cut.img, static_cast<int>(palette.size()), soft);
+        sort_regions(cut.img);
+    }
+    return palette;
+}
+
+// A page's own ink, drawn as it is, but not in a region it would leave
+// without room for its number.
+std::vector<uint8_t> drawn_ink(std::vector<uint8_t> ink, const RegionImage& img, float number) {
+    const std::vector<RegionStats> room = number_places(img, ink);
+    for (size_t p = 0; p < ink.size(); ++p)
+        if (room[img.label[p]].radius < number) ink[p] = 0;
+    return ink;
+}
+
 // The cut variant with its tubes as a page: the record, the ink clear of
 // the numbers, the meshes and the archive's entries. "" or what went wrong.
 std::string assemble_variant(const WorkingPicture& work, const VariantCut& cut, const VariantLimits& limits,
@@ -66,7 +92,8 @@ std::string assemble_variant(const WorkingPicture& work, const VariantCut& cut, 
     info.variant.total = cut.img.count();
 
     // The numbers keep clear of the ink.
-    const std::vector<uint8_t> ink = ink_over_regions(cut.lines, cut.img, limits.ink);
+    const std::vector<uint8_t> ink = cut.ink_as_drawn ? drawn_ink(cut.lines, cut.img, limits.ink.number)
+                                                      : ink_over_regions(cut.lines, cut.img, limits.ink);
     const std::vector<RegionStats> room = number_places(cut.img, ink);
 
     BuiltPicture& pic = out.pic;
@@ -101,6 +128,7 @@ std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scal
     out.place.scale = scale;
     out.place.slack = border_slack;
     out.place.offset = {(Grid::w - scale * w) / 2.0, (Grid::h - scale * h) / 2.0};
+    out.line_art = is_line_art(out.lab, out.px_per_unit());
     return "";
 }
 
@@ -115,18 +143,29 @@ ImportedPicture import_picture(const WorkingPicture& work, const PictureRequest&
         if (detailed ? request.detailed : request.simple)
             limits.push_back(variant_limits(detailed, work.px_per_unit(), glyphs));
     const int k = request.colours > 0 ? request.colours : default_colours;
-    Clusters clusters = kmeans_lab(work.lab, k);
-    report(0.1);
-
     std::vector<VariantCut> cuts;
-    out.error = cut_photo_variants(work.lab, clusters, limits, cuts);
-    if (!out.error.empty()) return out;
+    std::vector<uint32_t> palette;
+    if (work.line_art) {
+        const std::vector<uint8_t> ink = page_ink(work.lab, work.px_per_unit());
+        report(0.1);
+        cuts.resize(limits.size());
+        for (size_t v = 0; v < limits.size(); ++v) {
+            out.error = cut_line_art_variant(ink, work.lab.w, work.lab.h, limits[v], work.px_per_unit(), cuts[v]);
+            if (!out.error.empty()) return out;
+        }
+        palette = colour_page(cuts, k);
+    } else {
+        Clusters clusters = kmeans_lab(work.lab, k);
+        report(0.1);
+        out.error = cut_photo_variants(work.lab, clusters, limits, cuts);
+        if (!out.error.empty()) return out;
+        palette = number_by_tube(cuts, clusters).rgb;
+    }
     report(0.6);
-    const Palette palette = number_by_tube(cuts, clusters);
 
     for (size_t v = 0; v < cuts.size(); ++v) {
         out.variants.emplace_back();
-        out.error = assemble_variant(work, cuts[v], limits[v], palette.rgb, request, glyphs, out.variants.back());
+        out.error = assemble_variant(work, cuts[v], limits[v], palette, request, glyphs, out.variants.back());
         if (!out.error.empty()) {
             out.variants.clear();
             return out;

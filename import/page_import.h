@@ -31,6 +31,7 @@ constexpr int default_colours = 8;
 struct WorkingPicture {
     LabImage lab;  // smoothed
     RasterPlacement place;
+    bool line_art = false;  // a colouring page: dark lines on paper, no colours
 
     double px_per_unit() const;  // working pixels per picture unit
 };

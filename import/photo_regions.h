@@ -15,6 +15,7 @@ struct VariantCut {
     RegionImage img;
     std::vector<uint8_t> lines;  // dark lines left for the ink, 1 where they lie
     float smallest = 0;          // smallest inscribed radius, working pixels
+    bool ink_as_drawn = false;   // the lines are drawn as they are (a colouring page's)
 };
 
 // A photo or a coloured drawing cut for one variant: its clusters in

@@ -10,9 +10,21 @@
 #include <filesystem>
 
 #include "common/png_writer.h"
+#include "image_file.h"
 #include "res/platform.h"
 
 std::string import_program() { return get_boundle_path() + "/../pintabo-import"; }
+
+RgbImage test_scene(const std::string& folder, const std::string& kind, int w, int h, int jpeg_quality) {
+    const std::string png = folder + "/" + kind + ".png", jpeg = folder + "/" + kind + ".jpg";
+    std::string command = std::string("'") + PINTABO_TESTIMAGE_PROGRAM + "' " + kind + " " + std::to_string(w) + " " +
+                          std::to_string(h) + " '" + png + "'";
+    if (jpeg_quality)
+        command += " && convert '" + png + "' -quality " + std::to_string(jpeg_quality) + " '" + jpeg + "'";
+    RgbImage img;
+    if (std::system(command.c_str()) != 0 || !read_image_file(jpeg_quality ? jpeg : png, img).empty()) return {};
+    return img;
+}
 
 bool write_image(const std::string& path, const RgbImage& img) {
     return write_png(path, img.rgb.data(), img.w, img.h, 3);

@@ -11,6 +11,12 @@
 // The built pintabo-import.
 std::string import_program();
 
+// A test scene drawn by testimage (photo, crayon, page, scan, portrait,
+// pet, meadow) at w x h pixels; saved in `folder` as KIND.png, or as
+// KIND.jpg at `jpeg_quality` (ImageMagick's convert) when that is not 0.
+// Empty when it could not be made.
+RgbImage test_scene(const std::string& folder, const std::string& kind, int w, int h, int jpeg_quality = 0);
+
 // The picture as a PNG file; false when it cannot be written.
 bool write_image(const std::string& path, const RgbImage& img);
 
