@@ -10,6 +10,7 @@
 #include "number_places.h"
 #include "palette.h"
 #include "photo_regions.h"
+#include "picture_detail.h"
 #include "picture_frame.h"
 #include "region_colouring.h"
 #include "resample.h"
@@ -155,7 +156,10 @@ ImportedPicture import_picture(const WorkingPicture& work, const PictureRequest&
         }
         palette = colour_page(cuts, k);
     } else {
-        Clusters clusters = kmeans_lab(work.lab, k);
+        // Colours go where the detail is, not to a flat sky's shades.
+        const std::vector<float> weight =
+            detail_weights(colour_gradient(work.lab), work.lab.w, work.lab.h, work.px_per_unit());
+        Clusters clusters = kmeans_lab(work.lab, k, 0x5eed, &weight);
         report(0.1);
         out.error = cut_photo_variants(work.lab, clusters, limits, cuts);
         if (!out.error.empty()) return out;

@@ -72,6 +72,38 @@ std::vector<uint8_t> widened(const std::vector<uint8_t>& mask, int w, int h) {
     return out;
 }
 
+namespace {
+
+const int kDx[8] = {1, 1, 0, -1, -1, -1, 0, 1}, kDy[8] = {0, -1, -1, -1, 0, 1, 1, 1};
+
+}  // namespace
+
+std::vector<int> marks_of(const std::vector<uint8_t>& mask, int w, int h, int& count) {
+    std::vector<int> piece(mask.size(), -1), stack;
+    count = 0;
+    for (size_t s = 0; s < mask.size(); ++s) {
+        if (!mask[s] || piece[s] >= 0) continue;
+        piece[s] = count;
+        stack.push_back(static_cast<int>(s));
+        while (!stack.empty()) {
+            const int p = stack.back();
+            stack.pop_back();
+            const int x = p % w, y = p / w;
+            for (int d = 0; d < 8; ++d) {
+                const int qx = x + kDx[d], qy = y + kDy[d];
+                if (qx < 0 || qy < 0 || qx >= w || qy >= h) continue;
+                const int q = qy * w + qx;
+                if (mask[q] && piece[q] < 0) {
+                    piece[q] = count;
+                    stack.push_back(q);
+                }
+            }
+        }
+        ++count;
+    }
+    return piece;
+}
+
 std::vector<float> lightness_of(const LabImage& lab) {
     std::vector<float> light(static_cast<size_t>(lab.w) * lab.h);
     for (size_t p = 0; p < light.size(); ++p) light[p] = lab.at(p)[0];

@@ -24,5 +24,9 @@ std::vector<uint8_t> grown_mask(const std::vector<uint8_t>& mask, int w, int h, 
 // The mask grown by one pixel towards its four neighbours.
 std::vector<uint8_t> widened(const std::vector<uint8_t>& mask, int w, int h);
 
+// The 8-connected pieces (marks) of a mask, numbered from 0 in raster
+// order; -1 where it is clear.
+std::vector<int> marks_of(const std::vector<uint8_t>& mask, int w, int h, int& count);
+
 // The lightness (L*) of every pixel of a L*a*b* raster.
 std::vector<float> lightness_of(const LabImage& lab);

@@ -19,6 +19,7 @@ double min_circle_of(bool detailed, const DigitGlyphs& glyphs) {
 VariantLimits variant_limits(bool detailed, double px_per_unit, const DigitGlyphs& glyphs) {
     VariantLimits out;
     out.detailed = detailed;
+    out.px_per_unit = px_per_unit;
     RegionLimits& lim = out.regions;
     lim.min_radius = static_cast<float>(min_circle_of(detailed, glyphs) / 2 * px_per_unit + border_slack);
     lim.open = static_cast<float>(0.16 * px_per_unit);
@@ -26,8 +27,10 @@ VariantLimits variant_limits(bool detailed, double px_per_unit, const DigitGlyph
     InkOptions& ink = out.ink;
     ink.reach = static_cast<float>(0.35 * px_per_unit);
     ink.min_length = static_cast<float>(1.6 * px_per_unit);
-    ink.clear = static_cast<float>(0.4 * px_per_unit);
+    ink.clear = static_cast<float>(0.25 * px_per_unit);
+    ink.min_mark = static_cast<float>(0.3 * px_per_unit);
     ink.erode = lim.erode;
     ink.number = static_cast<float>(number_circle(glyphs) / 2 * px_per_unit + border_slack);
+    ink.fill_below = static_cast<float>(0.12 * px_per_unit);
     return out;
 }

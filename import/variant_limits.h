@@ -12,6 +12,7 @@ class DigitGlyphs;
 // the numbers.
 struct VariantLimits {
     bool detailed = false;
+    double px_per_unit = 16;  // working pixels per picture unit
     RegionLimits regions;
     InkOptions ink;
 };

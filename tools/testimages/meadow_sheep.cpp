@@ -7,17 +7,9 @@
 
 namespace {
 
-// Sheep (body centre, size) grazing, facing left or right.
-struct Sheep {
-    ScenePoint at;
-    float size;
-    int facing;
-};
-const Sheep kFlock[] = {{{24, 58}, 1.2f, 1}, {{40, 63}, 1.0f, -1}, {{63, 56}, 0.85f, 1},
-                        {{78, 64}, 1.15f, -1}, {{52, 68}, 1.05f, 1}};
-
-void draw_sheep(Image& img, const Layout& L, const Sheep& s, float soft) {
-    const float k = s.size, x = s.at.x, y = s.at.y;
+// A sheep grazing, facing left (-1) or right (1).
+void draw_sheep(Image& img, const Layout& L, ScenePoint at, float k, int facing, float soft) {
+    const float x = at.x, y = at.y;
     const Rgba dark = rgb(0x35302C);
     for (float dx : {-2.4f, -1.0f, 1.0f, 2.4f})
         fill(img, segment(L.p(x + dx * k, y + 1.5f * k), L.p(x + dx * k, y + 3.6f * k), L.len(0.35f * k)), dark, soft);
@@ -27,21 +19,12 @@ void draw_sheep(Image& img, const Layout& L, const Sheep& s, float soft) {
         wool = unite(wool, L.circle(x + 3.2f * k * std::cos(a), y + 2.0f * k * std::sin(a), 1.0f * k));
     }
     fill(img, wool, radial_gradient(L.p(x - 1 * k, y - 1 * k), L.len(4.5f * k), rgb(0xFBFAF4), rgb(0xD8D4C8)), soft);
-    const float hx = x + s.facing * 4.2f * k;
+    const float hx = x + facing * 4.2f * k;
     fill(img, L.ellipse(hx, y - 0.6f * k, 1.3f * k, 1.7f * k), dark, soft);
-    fill(img, L.ellipse(hx - s.facing * 1.0f * k, y - 1.9f * k, 0.9f * k, 0.4f * k), dark, soft);
+    fill(img, L.ellipse(hx - facing * 1.0f * k, y - 1.9f * k, 0.9f * k, 0.4f * k), dark, soft);
 }
 
 }  // namespace
-
-const std::vector<ScenePoint>& meadow_sheep_bodies() {
-    static const std::vector<ScenePoint> bodies = [] {
-        std::vector<ScenePoint> v;
-        for (const Sheep& s : kFlock) v.push_back(s.at);
-        return v;
-    }();
-    return bodies;
-}
 
 Image meadow_sheep(int w, int h, uint64_t seed) {
     const Layout L(w, h);
@@ -85,7 +68,7 @@ Image meadow_sheep(int w, int h, uint64_t seed) {
     for (const auto& c : {ScenePoint{8.5f, 30}, ScenePoint{4.5f, 34}, ScenePoint{12.5f, 34}})
         fill(img, L.circle(c.x, c.y, 5.5f), radial_gradient(L.p(c.x - 1.5f, c.y - 2), L.len(7), rgb(0x5DA639), rgb(0x2A6A22)),
              soft);
-    for (const Sheep& s : kFlock) draw_sheep(img, L, s, soft);
+    for (int k = 0; k < 5; ++k) draw_sheep(img, L, meadow::sheep[k], meadow::sheep_size[k], k % 2 ? -1 : 1, soft);
 
     add_camera_look(img, rng, 0.3f, 0.02f);
     return img;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "common/image.h"
 
@@ -60,12 +59,15 @@ namespace cat_face {
 constexpr ScenePoint left_eye{38, 38}, right_eye{62, 38};
 constexpr ScenePoint nose{50, 46.5f};
 constexpr ScenePoint mouth{50, 51};
-constexpr ScenePoint whisker{26, 51.8f};  // on the left side's middle whisker
+constexpr ScenePoint whisker{26, 52.9f};  // on the left side's middle whisker
 }  // namespace cat_face
 
 // A meadow with small sheep grazing under a wide sky: clouds, far hills,
 // grass with its blades, a tree, five sheep (woolly white bodies, dark
 // heads and legs) of two to five units.
 Image meadow_sheep(int w, int h, uint64_t seed = 6);
-// Where the sheep's bodies are.
-const std::vector<ScenePoint>& meadow_sheep_bodies();
+namespace meadow {
+// Where the sheep's bodies are, and how large each is.
+constexpr ScenePoint sheep[5] = {{24, 58}, {40, 63}, {63, 56}, {78, 64}, {52, 68}};
+constexpr float sheep_size[5] = {1.2f, 1.0f, 0.85f, 1.15f, 1.05f};
+}  // namespace meadow
