@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kLine = 0.3f;  // half a line's width, layout units
 
 // The outline of a shape as a line of half width `hw`.

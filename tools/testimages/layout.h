@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "common/shapes.h"
+#include "test_scenes.h"
+
+constexpr float kPi = 3.14159265f;
 
 // The test scenes are laid out on 100 x 75 units (x right, y down) and
 // drawn at any size: a layout point or length in the image's pixels.
@@ -21,3 +24,11 @@ struct Layout {
     Shape circle(float x, float y, float r) const { return ::circle(p(x, y).x, p(x, y).y, len(r)); }
     Shape ellipse(float x, float y, float rx, float ry) const { return ::ellipse(p(x, y).x, p(x, y).y, rx * sx, ry * sy); }
 };
+
+// A band of land from y = base + swell * sin(...) down to the bottom edge:
+// hills, a meadow.
+Shape land(const Layout& L, float base, float swell, float waves, float phase);
+
+// The whole image from `top` at layout point `from` to `bottom` at `to`:
+// a sky, a wall, a garden out of focus.
+Image gradient_backdrop(const Layout& L, int w, int h, Rgba top, ScenePoint from, Rgba bottom, ScenePoint to);

@@ -28,34 +28,19 @@ void draw_sheep(Image& img, const Layout& L, ScenePoint at, float k, int facing,
 
 Image meadow_sheep(int w, int h, uint64_t seed) {
     const Layout L(w, h);
-    Image img(w, h, {1, 1, 1, 1});
     Rng rng(seed);
     const float soft = std::max(1.0f, L.len(0.12f));
 
     // A wide sky, a few clouds, far blue-green hills.
-    fill(img, rounded_rect(0, 0, w, h, 0), linear_gradient(L.p(0, 0), rgb(0x5F9BD6), L.p(0, 42), rgb(0xD2E6F4)));
+    Image img = gradient_backdrop(L, w, h, rgb(0x5F9BD6), {0, 0}, rgb(0xD2E6F4), {0, 42});
     for (const ScenePoint c : {ScenePoint{22, 12}, ScenePoint{64, 8}, ScenePoint{86, 20}})
         for (int k = 0; k < 5; ++k)
             fill(img, L.circle(c.x + (k - 2) * 3.0f, c.y + (k % 2 ? -1.0f : 0.8f), 3.0f + k % 2), rgb(0xF7F9FC, 0.85f),
                  L.len(1.2f));
-    std::vector<Pt> hills;
-    for (int i = 0; i <= 40; ++i) {
-        const float x = -2 + 104.0f * i / 40;
-        hills.push_back(L.p(x, 40 + 3 * std::sin(x / 100 * 6.2832f * 1.7f + 0.4f)));
-    }
-    hills.push_back(L.p(102, 77));
-    hills.push_back(L.p(-2, 77));
-    fill(img, polygon(hills), linear_gradient(L.p(0, 36), rgb(0x86A896), L.p(0, 48), rgb(0x6C9470)), soft);
+    fill(img, land(L, 40, 3, 1.7f, 0.4f), linear_gradient(L.p(0, 36), rgb(0x86A896), L.p(0, 48), rgb(0x6C9470)), soft);
 
     // The meadow with its grass blades.
-    std::vector<Pt> meadow;
-    for (int i = 0; i <= 40; ++i) {
-        const float x = -2 + 104.0f * i / 40;
-        meadow.push_back(L.p(x, 47 + 1.5f * std::sin(x / 100 * 6.2832f * 1.2f + 2.0f)));
-    }
-    meadow.push_back(L.p(102, 77));
-    meadow.push_back(L.p(-2, 77));
-    fill(img, polygon(meadow), linear_gradient(L.p(0, 46), rgb(0x7DBA45), L.p(0, 75), rgb(0x4B8A2A)), soft);
+    fill(img, land(L, 47, 1.5f, 1.2f, 2.0f), linear_gradient(L.p(0, 46), rgb(0x7DBA45), L.p(0, 75), rgb(0x4B8A2A)), soft);
     for (int k = 0; k < 3500; ++k) {
         const float x = static_cast<float>(rng.range(0, 100)), y = static_cast<float>(rng.range(49, 76));
         const float lean = static_cast<float>(rng.range(-0.4, 0.4)), tall = 0.6f + (y - 49) / 27 * 1.2f;

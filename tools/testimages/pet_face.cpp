@@ -5,20 +5,13 @@
 #include "layout.h"
 #include "test_scenes.h"
 
-namespace {
-
-constexpr float kPi = 3.14159265f;
-
-}  // namespace
-
 Image pet_face(int w, int h, uint64_t seed) {
     const Layout L(w, h);
-    Image img(w, h, {1, 1, 1, 1});
     Rng rng(seed);
     const float soft = std::max(1.0f, L.len(0.15f));
 
     // A garden out of focus.
-    fill(img, rounded_rect(0, 0, w, h, 0), linear_gradient(L.p(0, 0), rgb(0xA9C68E), L.p(0, 75), rgb(0x5E8A4C)));
+    Image img = gradient_backdrop(L, w, h, rgb(0xA9C68E), {0, 0}, rgb(0x5E8A4C), {0, 75});
     for (int k = 0; k < 14; ++k) {
         const float x = static_cast<float>(rng.range(0, 100)), y = static_cast<float>(rng.range(0, 75));
         fill(img, L.circle(x, y, static_cast<float>(rng.range(3, 7))), rgb(k % 3 ? 0xD4E6B0 : 0x3F6A35, 0.35f), L.len(3));

@@ -8,30 +8,13 @@
 #include "layout.h"
 #include "test_scenes.h"
 
-namespace {
-
-// A band from y = base + swell * sin(...) down to the bottom edge.
-Shape land(const Layout& L, float base, float swell, float waves, float phase) {
-    std::vector<Pt> v;
-    for (int i = 0; i <= 40; ++i) {
-        const float x = -2 + 104.0f * i / 40;
-        v.push_back(L.p(x, base + swell * std::sin(waves * x / 100 * 6.2832f + phase)));
-    }
-    v.push_back(L.p(102, 77));
-    v.push_back(L.p(-2, 77));
-    return polygon(v);
-}
-
-}  // namespace
-
 Image photo_scene(int w, int h, uint64_t seed) {
     const Layout L(w, h);
-    Image img(w, h, {1, 1, 1, 1});
     Rng rng(seed);
     const float soft = std::max(1.0f, L.len(0.12f));  // a camera's slightly soft edges
 
     // Sky, sun and clouds.
-    fill(img, rounded_rect(0, 0, w, h, 0), linear_gradient(L.p(0, 0), rgb(0x3C6FC4), L.p(0, 45), rgb(0xBCD6EE)));
+    Image img = gradient_backdrop(L, w, h, rgb(0x3C6FC4), {0, 0}, rgb(0xBCD6EE), {0, 45});
     fill(img, circle(L.p(82, 12).x, L.p(82, 12).y, L.len(11)), radial_gradient(L.p(82, 12), L.len(11), rgb(0xFFF4C8, 0.9f), rgb(0xFFF4C8, 0)), soft);
     fill(img, circle(L.p(82, 12).x, L.p(82, 12).y, L.len(4.5f)), rgb(0xFFEFA0), soft);
     const float clouds[3][3] = {{20, 10, 1.0f}, {50, 7, 0.8f}, {62, 18, 0.6f}};

@@ -5,19 +5,12 @@
 #include "layout.h"
 #include "test_scenes.h"
 
-namespace {
-
-constexpr float kPi = 3.14159265f;
-
-}  // namespace
-
 Image portrait(int w, int h, uint64_t seed) {
     const Layout L(w, h);
-    Image img(w, h, {1, 1, 1, 1});
     const float soft = std::max(1.0f, L.len(0.15f));
 
     // Wallpaper: soft teal with rows of little cream flowers.
-    fill(img, rounded_rect(0, 0, w, h, 0), linear_gradient(L.p(0, 0), rgb(0x9FCFC8), L.p(100, 75), rgb(0x7FB3AE)));
+    Image img = gradient_backdrop(L, w, h, rgb(0x9FCFC8), {0, 0}, rgb(0x7FB3AE), {100, 75});
     for (int row = 0; row < 14; ++row)
         for (int col = 0; col < 19; ++col) {
             const float x = col * 5.5f + (row % 2) * 2.75f, y = row * 5.5f + 1;
