@@ -2,12 +2,14 @@
 
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
+#include "game/navigation.h"
 #include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/painting.h"
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
+#include "shell/scene_loader.h"
 
 #define PINTABO_PAGE(nn, n)                          \
     void page##nn##_f(void*) { build_page(n, false); } \
@@ -18,8 +20,7 @@ PINTABO_PAGE(11, 11) PINTABO_PAGE(12, 12) PINTABO_PAGE(13, 13) PINTABO_PAGE(14, 
 PINTABO_PAGE(16, 16) PINTABO_PAGE(17, 17) PINTABO_PAGE(18, 18) PINTABO_PAGE(19, 19) PINTABO_PAGE(20, 20)
 #undef PINTABO_PAGE
 
-int32_t requested_own_picture = 0;
-void own_page_f(void*) { build_page(requested_own_picture, conf->detailed); }
+void own_page_f(void*) { build_page(requested_picture(), requested_detailed()); }
 
 const int32_t pages_order[20] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 const page_builder pages_pointers[20] = {
@@ -60,8 +61,12 @@ Object* add_region_frame(Object* root) {
 }
 
 void build_page(int picture, bool detailed) {
+    // Its archive went between the request and now: the next one comes.
+    if (!page_ready(picture, detailed)) {
+        goto_page_after(picture);
+        return;
+    }
     const Page_source* source = find_page(picture);
-    if (!source || !source->has(detailed)) return;
     const PageFigures& figures = source->figures;
     const PageVariant& variant = source->variant(detailed);
     const std::string pak = source->archive(detailed);

@@ -29,7 +29,7 @@
 //   leave nothing of the import behind.
 // - With --progress, lines "progress N" (N from 0 to 100) go to standard
 //   output as the steps complete, each flushed at once, and at the end the
-//   line "picture N", N the new picture's number.
+//   line "picture N" gives the new picture's number.
 // - --preview OUT.png writes the page as it will look (see page_preview.h)
 //   and adds nothing to the folder.
 // - Exit status 0 when done, 2 for a usage error, 1 for any other failure,
@@ -189,6 +189,7 @@ int main(int argc, char** argv) {
         std::printf("wrote %s%s: \"%s\", %s, %d regions in %d colours, smallest circle %.2f units\n", folder.c_str(),
                     m.pic.archive_name().c_str(), m.info.name.c_str(), m.info.detailed ? "detailed" : "simple",
                     m.info.variant.total, m.info.tubes, m.smallest_circle);
+    // For the game, which reads what it needs from a line of its own.
     if (opt.progress) std::printf("picture %d\n", made.variants.front().info.number);
     return 0;
 }

@@ -48,9 +48,18 @@ bool move_if_free(const std::string& from, const std::string& to) {
     if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     // A file system without that kind of rename: a hard link is as exclusive.
-    if (link(from.c_str(), to.c_str()) != 0) return false;
-    unlink(from.c_str());
-    return true;
+    if (link(from.c_str(), to.c_str()) == 0) {
+        unlink(from.c_str());
+        return true;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) return false;
+    // Nor links (vfat, exFAT): the number's reservation keeps other imports
+    // off the name, so a plain rename onto a free name will do.
+    if (exists(to)) {
+        errno = EEXIST;
+        return false;
+    }
+    return rename(from.c_str(), to.c_str()) == 0;
 }
 
 // A temporary file beside `path` with the bytes, synced; "" when it cannot be made.

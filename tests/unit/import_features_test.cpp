@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kW = 800, kH = 600;
-
 struct Imported {
     WorkingPicture work;
     ImportedPicture made;
@@ -21,7 +19,7 @@ struct Imported {
 
 void import_scene(const std::string& kind, Imported& out) {
     TempFolder folder;
-    ASSERT_EQ(prepare_picture(test_scene(folder.path(), kind, kW, kH), out.work), "");
+    ASSERT_EQ(prepare_picture(test_scene(folder.path(), kind, kSceneW, kSceneH), out.work), "");
     PictureRequest request;
     request.name = kind;
     out.made = import_picture(out.work, request, import_glyphs());
@@ -33,7 +31,7 @@ void import_scene(const std::string& kind, Imported& out) {
 
 // A line is drawn at the scene's point or within a tenth of a unit of it.
 bool drawn_near(const Imported& in, const BuiltPicture& pic, ScenePoint at) {
-    const Pt c = scene_point(in.work, kW, kH, at);
+    const Pt c = scene_point(in.work, kSceneW, kSceneH, at);
     for (double dx = -0.1; dx <= 0.1001; dx += 0.05)
         for (double dy = -0.1; dy <= 0.1001; dy += 0.05)
             if (drawn_line_at(pic, {c.x + dx, c.y + dy})) return true;
@@ -51,9 +49,9 @@ TEST(ImportFeatures, APortraitKeepsItsEyesAndItsSmileInBothVariants) {
             EXPECT_TRUE(drawn_near(in, v.pic, p)) << p.x << ", " << p.y;
         // The face is a region of its own, not one with the hair or the wallpaper.
         const Samples s = sample(v.pic, in.work);
-        const int face = s.owner_at(scene_point(in.work, kW, kH, {50, 42}));
-        EXPECT_NE(face, s.owner_at(scene_point(in.work, kW, kH, {50, 16})));
-        EXPECT_NE(face, s.owner_at(scene_point(in.work, kW, kH, {10, 30})));
+        const int face = s.owner_at(scene_point(in.work, kSceneW, kSceneH, {50, 42}));
+        EXPECT_NE(face, s.owner_at(scene_point(in.work, kSceneW, kSceneH, {50, 16})));
+        EXPECT_NE(face, s.owner_at(scene_point(in.work, kSceneW, kSceneH, {10, 30})));
     }
 }
 
@@ -74,8 +72,8 @@ TEST(ImportFeatures, SmallSheepStayOnTheMeadowAndTheGrassIsNotOutlinedAllOver) {
         SCOPED_TRACE(v.info.detailed ? "detailed" : "simple");
         const Samples s = sample(v.pic, in.work);
         for (ScenePoint sheep : meadow::sheep) {
-            const int wool = s.owner_at(scene_point(in.work, kW, kH, sheep));
-            EXPECT_NE(wool, s.owner_at(scene_point(in.work, kW, kH, {sheep.x, sheep.y - 5})))
+            const int wool = s.owner_at(scene_point(in.work, kSceneW, kSceneH, sheep));
+            EXPECT_NE(wool, s.owner_at(scene_point(in.work, kSceneW, kSceneH, {sheep.x, sheep.y - 5})))
                 << "the sheep at " << sheep.x << ", " << sheep.y << " has a region of its own";
         }
         // Away from the sheep, little of the grass is drawn on.
@@ -87,7 +85,7 @@ TEST(ImportFeatures, SmallSheepStayOnTheMeadowAndTheGrassIsNotOutlinedAllOver) {
                     by_sheep = by_sheep || (std::abs(x - sheep.x) < 8 && std::abs(y - sheep.y) < 6);
                 if (by_sheep) continue;
                 ++all;
-                drawn += drawn_line_at(v.pic, scene_point(in.work, kW, kH, {x, y}));
+                drawn += drawn_line_at(v.pic, scene_point(in.work, kSceneW, kSceneH, {x, y}));
             }
         EXPECT_LT(drawn, all / 20) << drawn << " of " << all;
     }

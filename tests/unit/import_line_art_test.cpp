@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kW = 800, kH = 600;
-
 ImportedPicture import_page(const RgbImage& page, WorkingPicture& work) {
     EXPECT_EQ(prepare_picture(page, work), "");
     PictureRequest request;
@@ -50,7 +48,7 @@ void expect_a_colouring_page(const ImportedPicture& made, const WorkingPicture& 
         for (const auto& [a, b] : touching)
             EXPECT_NE(pic.regions[a].colour, pic.regions[b].colour) << pic.regions[a].name << " beside " << pic.regions[b].name;
         // The sky and the water on either side of the gap stay apart.
-        const auto at = [&](ScenePoint p) { return scene_point(work, kW, kH, p); };
+        const auto at = [&](ScenePoint p) { return scene_point(work, kSceneW, kSceneH, p); };
         EXPECT_NE(s.owner_at(at(frog_page::sky_by_gap)), s.owner_at(at(frog_page::water_by_gap)));
         EXPECT_EQ(s.owner_at(at(frog_page::sky_by_gap)), s.owner_at(at(frog_page::sky)));
         // The face is drawn: the filled pupils and the smile are ink.
@@ -70,7 +68,7 @@ void expect_a_colouring_page(const ImportedPicture& made, const WorkingPicture& 
 TEST(ImportLineArt, AColouringPageBecomesRegionsBetweenItsLinesInManyColours) {
     TempFolder folder;
     WorkingPicture work;
-    const ImportedPicture made = import_page(test_scene(folder.path(), "page", kW, kH), work);
+    const ImportedPicture made = import_page(test_scene(folder.path(), "page", kSceneW, kSceneH), work);
     expect_a_colouring_page(made, work);
     // Both variants share the palette, and every region's colour has a tube.
     EXPECT_EQ(made.variants[0].pic.palette, made.variants[1].pic.palette);
@@ -78,7 +76,7 @@ TEST(ImportLineArt, AColouringPageBecomesRegionsBetweenItsLinesInManyColours) {
 
 TEST(ImportLineArt, AGreyScanAsAJpegIsReadAlikeAndTheSameBytesComeOutTwice) {
     TempFolder folder;
-    const RgbImage scan = test_scene(folder.path(), "scan", kW, kH, 75);
+    const RgbImage scan = test_scene(folder.path(), "scan", kSceneW, kSceneH, 75);
     WorkingPicture work, again;
     const ImportedPicture made = import_page(scan, work);
     expect_a_colouring_page(made, work);

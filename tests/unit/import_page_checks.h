@@ -12,6 +12,7 @@ class DigitGlyphs;
 // regions lie, sampled finely, and what every page must hold.
 
 constexpr double kStep = 0.04;  // picture units between the samples
+constexpr int kSceneW = 800, kSceneH = 600;  // the test scenes' size, pixels
 
 // The font the command uses.
 const DigitGlyphs& import_glyphs();
