@@ -10,20 +10,23 @@
 
 class DigitGlyphs;
 
-// A photo or a drawing turned into a page of the game, in one or both
-// variants with one palette between them, as the built-in pictures have.
+// A photo, a drawing or a colouring page turned into a page of the game, in
+// one or both variants with one palette between them, as the built-in
+// pictures have.
 //
 // The picture is resampled to its working raster, half the picture raster's
 // resolution (Grid), smoothed with its edges kept, and shared by both
-// variants. Its colours are grouped once by k-means; each variant cuts the
-// clusters into regions, merges every region a child's brush cannot fill
-// (its inscribed circle under 1.2 picture units simple, 0.7 detailed, or
-// under what the smallest number needs) into its nearest neighbour in
-// colour, makes a region of what dark lines close off and keeps the rest of
-// them as ink. A cluster one variant loses goes to its nearest in both, so
-// that both variants use the same tubes; the palette is lifted, and each
-// variant is assembled the way the picture builder does it, centred in the
-// picture's area.
+// variants. A colouring page (line_art.h) is cut along its lines and its
+// regions coloured so that no neighbours match (region_colouring.h). A
+// photo or a coloured drawing (photo_regions.h) has its colours grouped
+// once by k-means, detail counting more than flat ground; each variant cuts
+// the clusters into regions a child's brush can fill (an inscribed circle
+// of 1.2 picture units simple, 0.7 detailed, or what the smallest number
+// needs), joins the bands of soft gradients, and keeps the picture's
+// features as ink (feature_lines.h, ink_lines.h); a cluster one variant
+// loses goes to its nearest in both, so that both use the same tubes. Each
+// variant is then assembled the way the picture builder does it, centred
+// in the picture's area.
 
 constexpr int working_scale = 2;  // picture raster pixels per working pixel
 constexpr int default_colours = 8;
