@@ -86,7 +86,8 @@ bool join_across_soft_borders(RegionImage& img, const LabImage& lab, const std::
     }
     std::sort(changes.begin(), changes.end());
     double median = 0;
-    for (long seen = 0; const auto& [change, length] : changes)
+    long seen = 0;
+    for (const auto& [change, length] : changes)
         if ((seen += length) * 2 >= total) {
             median = change;
             break;
