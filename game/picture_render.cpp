@@ -20,36 +20,22 @@
 
 namespace {
 
-int settings_index(int number) {
-    if (!conf) return -1;
-    for (size_t i = 0; i < conf->pages.size(); ++i)
-        if (conf->pages[i] == number) return static_cast<int>(i);
-    return -1;
-}
-
-template <class Table>
-auto find_uid(const Table& table, int uid) -> decltype(&table[0]) {
-    for (const auto& record : table)
-        if (record.uid == uid) return &record;
-    return nullptr;
-}
-
-// The colour region `r` shows when painted in the current mode; false when
-// it is not painted.
-bool painted_colour(int index, const PageFigures& figures, bool detailed, const PageRegion& r, Color& out) {
-    if (index < 0) return false;
-    const size_t i = static_cast<size_t>(index);
-    if (conf->by_numbers) {
-        const Piece_qor* p = find_uid(detailed ? conf->hpieces_qor[i] : conf->pieces_qor[i], r.id);
-        if (!p || p->num < 0 || p->num >= figures.tubes) return false;
-        const Custom_color* own = find_uid(conf->custom_colors_qor[i], p->num);
+// The colour region `r` shows in `painting`; false when it is not painted.
+bool painted_colour(const Painting& painting, const PageFigures& figures, const PageRegion& r, Color& out) {
+    if (const Piece_qor* p = painting.numbered_region(r.id)) {
+        if (p->num < 0 || p->num >= figures.tubes) return false;
+        const Custom_color* own = painting.own_colour(p->num);
         out = own ? own->color : palette_color(figures.palette[p->num]);
         return true;
     }
-    const Piece* p = find_uid(detailed ? conf->hpieces[i] : conf->pieces[i], r.id);
+    const Piece* p = painting.free_region(r.id);
     if (!p) return false;
     out = p->color;
     return true;
+}
+
+Painting painting_of(int number, bool detailed) {
+    return conf ? conf->painting(number, conf->by_numbers, detailed) : Painting();
 }
 
 const PageVariant& variant_of(const PageFigures& f, bool detailed) { return detailed ? f.detailed : f.simple; }
@@ -62,10 +48,10 @@ Picture_progress picture_progress(int number, bool detailed) {
     if (!source || !source->has(detailed)) return p;
     const PageFigures& f = source->figures;
     p.total = variant_of(f, detailed).total;
-    const int index = settings_index(number);
+    const Painting painting = painting_of(number, detailed);
     Color unused;
     for (const PageRegion& r : page_regions(variant_of(f, detailed)))
-        if (r.num != 9 && painted_colour(index, f, detailed, r, unused)) ++p.painted;
+        if (r.num != 9 && painted_colour(painting, f, r, unused)) ++p.painted;
     return p;
 }
 
@@ -74,14 +60,14 @@ Object* build_painted_picture(int number, bool detailed) {
     const Page_source* source = find_page(number);
     const PageFigures& f = source->figures;
     const std::string pak = source->archive(detailed);
-    const int index = settings_index(number);
+    const Painting painting = painting_of(number, detailed);
     Object* root = new Object();
     root->chrot(-90.0, 0.0, 0.0);
     add_picture_sheet(root, pak.c_str());
     Object* frame = add_region_frame(root);
     for (const PageRegion& r : page_regions(variant_of(f, detailed))) {
         Color c;
-        if (!painted_colour(index, f, detailed, r, c)) continue;
+        if (!painted_colour(painting, f, r, c)) continue;
         Object* region = new Object();
         region->add(pak.c_str(), r.name.c_str());
         region->setcolor(c.r, c.g, c.b, 1.0);

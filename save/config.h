@@ -25,6 +25,24 @@ struct Custom_color {
     Color color;
 };
 
+// The painting of one picture in one mode and variant, as the settings'
+// tables hold it: which regions are painted and with what. A view into the
+// tables, valid until they change.
+struct Painting {
+    const std::vector<Piece_qor>* numbered = nullptr;         // by numbers: region and colour number
+    const std::vector<Piece>* free = nullptr;                 // free colouring: region and colour
+    const std::vector<Custom_color>* own_colours = nullptr;   // by numbers: the child's colours for the tubes
+
+    // How many regions are painted.
+    size_t count() const;
+    // The record of region `uid`, or null when it is not painted (or the
+    // painting is of the other mode).
+    const Piece_qor* numbered_region(int uid) const;
+    const Piece* free_region(int uid) const;
+    // The child's own colour for tube `num` (0-based), or null.
+    const Custom_color* own_colour(int num) const;
+};
+
 // The language archives, indexed by Config::language.
 extern const char* const packnames[5];
 
@@ -89,6 +107,11 @@ public:
     // picture on screen stays the same one, or none when it was this.
     void drop_page(int number);
 
+    // The one look-up of progress: the painting of picture `number` in a
+    // mode and variant (nothing painted when the settings know no such
+    // picture).
+    Painting painting(int number, bool numbers, bool detailed_variant) const;
+
     bool get_color_state(int uid) const;
     bool is_clean() const;
     bool is_finish() const;
@@ -110,7 +133,7 @@ private:
     std::vector<Custom_color>* active_const();
     const std::vector<Custom_color>* active_custom() const;
     const std::vector<Custom_color>* active_const() const;
-    size_t active_count() const;
+    Painting painting_at(int32_t index, bool numbers, bool detailed_variant) const;
     void read_bytes(const unsigned char* data, size_t size);
 };
 

@@ -33,6 +33,31 @@ Color palette_color(const std::vector<Custom_color>* custom, const std::vector<C
 
 }  // namespace
 
+size_t Painting::count() const { return numbered ? numbered->size() : free ? free->size() : 0; }
+
+const Piece_qor* Painting::numbered_region(int uid) const { return numbered ? find_uid(*numbered, uid) : nullptr; }
+
+const Piece* Painting::free_region(int uid) const { return free ? find_uid(*free, uid) : nullptr; }
+
+const Custom_color* Painting::own_colour(int num) const { return own_colours ? find_uid(*own_colours, num) : nullptr; }
+
+Painting Config::painting_at(int32_t index, bool numbers, bool detailed_variant) const {
+    Painting p;
+    if (numbers) {
+        p.numbered = at_page(detailed_variant ? hpieces_qor : pieces_qor, index);
+        p.own_colours = at_page(custom_colors_qor, index);
+    } else {
+        p.free = at_page(detailed_variant ? hpieces : pieces, index);
+    }
+    return p;
+}
+
+Painting Config::painting(int number, bool numbers, bool detailed_variant) const {
+    for (size_t i = 0; i < pages.size(); ++i)
+        if (pages[i] == number) return painting_at(static_cast<int32_t>(i), numbers, detailed_variant);
+    return Painting();
+}
+
 bool Config::has_page() const { return page_index >= 0 && static_cast<size_t>(page_index) < pages.size(); }
 
 int Config::get_page() const { return has_page() ? pages[static_cast<size_t>(page_index)] : 0; }
@@ -85,39 +110,22 @@ const std::vector<Custom_color>* Config::active_const() const {
     return by_numbers ? at_page(const_colors_qor, page_index) : &const_colors;
 }
 
-size_t Config::active_count() const {
-    if (by_numbers) {
-        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
-        return table ? table->size() : 0;
-    }
-    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
-    return table ? table->size() : 0;
-}
-
 bool Config::get_color_state(int uid) const {
-    if (by_numbers) {
-        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
-        return table != nullptr && find_uid(*table, uid) != nullptr;
-    }
-    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
-    return table != nullptr && find_uid(*table, uid) != nullptr;
+    const Painting p = painting_at(page_index, by_numbers, detailed);
+    return p.numbered_region(uid) || p.free_region(uid);
 }
 
-bool Config::is_clean() const { return page_index == -1 || active_count() == 0; }
+bool Config::is_clean() const { return page_index == -1 || painting_at(page_index, by_numbers, detailed).count() == 0; }
 
 bool Config::is_finish() const {
-    return page_index == -1 || static_cast<long long>(active_count()) == quality;
+    return page_index == -1 || static_cast<long long>(painting_at(page_index, by_numbers, detailed).count()) == quality;
 }
 
 Color Config::get_color(int uid) const {
-    if (by_numbers) {
-        const auto* table = at_page(detailed ? hpieces_qor : pieces_qor, page_index);
-        const Piece_qor* record = table ? find_uid(*table, uid) : nullptr;
-        return record ? get_color_qor_by_uid(record->num) : white;
-    }
-    const auto* table = at_page(detailed ? hpieces : pieces, page_index);
-    const Piece* record = table ? find_uid(*table, uid) : nullptr;
-    return record ? record->color : white;
+    const Painting p = painting_at(page_index, by_numbers, detailed);
+    if (const Piece_qor* record = p.numbered_region(uid)) return get_color_qor_by_uid(record->num);
+    if (const Piece* record = p.free_region(uid)) return record->color;
+    return white;
 }
 
 // Always the picture's own palette, whichever mode is on.

@@ -50,7 +50,8 @@ std::vector<std::string> game_archives() {
 
 // Temporary files of ours that a power cut or a kill left half written: the
 // settings' ("com.quillfen.pintabo.cfg.Ab12Cd"), an import's
-// ("page101.pak.Ab12Cd") and a keepsake's (".pintabo-picture-...Ab12Cd",
+// ("page101.pak.Ab12Cd", and the number it held, "page101.reserved") and a
+// keepsake's (".pintabo-picture-...Ab12Cd",
 // ".pintabo-sheets-Ab12Cd").
 void clear_half_written_files() {
     const std::string settings = get_cfg_path();
@@ -61,6 +62,10 @@ void clear_half_written_files() {
     remove_stale_temporaries(get_own_pictures_path(), [&](const std::string& n) {
         int number = 0;
         bool detailed = false;
+        // An import's number is held by "page101.reserved" while it runs.
+        const std::string held = ".reserved";
+        if (n.size() > held.size() && n.compare(n.size() - held.size(), held.size(), held) == 0)
+            return parse_page_archive_name(n.substr(0, n.size() - held.size()) + ".pak", number, detailed) && !detailed;
         return is_temporary_of(n, stem(n)) && parse_page_archive_name(stem(n), number, detailed);
     });
     remove_stale_temporaries(get_pictures_path(), [&](const std::string& n) {

@@ -115,21 +115,22 @@ uint64_t painting_signature(int picture, bool detailed) {
     };
     const int mode[3] = {picture, detailed, conf->by_numbers};
     mix(mode, sizeof mode);
-    for (size_t i = 0; i < conf->pages.size(); ++i) {
-        if (conf->pages[i] != picture) continue;
-        for (const Piece_qor& p : detailed ? conf->hpieces_qor[i] : conf->pieces_qor[i]) {
+    const Painting painting = conf->painting(picture, conf->by_numbers, detailed);
+    if (painting.numbered)
+        for (const Piece_qor& p : *painting.numbered) {
             mix(&p.uid, sizeof p.uid);
             mix(&p.num, sizeof p.num);
         }
-        for (const Piece& p : detailed ? conf->hpieces[i] : conf->pieces[i]) {
+    if (painting.free)
+        for (const Piece& p : *painting.free) {
             mix(&p.uid, sizeof p.uid);
             mix(&p.color, sizeof p.color);
         }
-        for (const Custom_color& c : conf->custom_colors_qor[i]) {
+    if (painting.own_colours)
+        for (const Custom_color& c : *painting.own_colours) {
             mix(&c.uid, sizeof c.uid);
             mix(&c.color, sizeof c.color);
         }
-    }
     return h == 0 ? 1 : h;
 }
 

@@ -108,10 +108,10 @@ TEST_F(HostileHome, HalfWrittenFilesOfAPowerCutAreClearedAtTheNextStart) {
     const std::string config = folder.file("pintabo/"), own = folder.file("pintabo/pictures/"),
                       keepsakes = folder.file("Pictures/pintabo/");
     const std::vector<std::string> stale{config + "com.quillfen.pintabo.cfg.Ab12Cd", own + "page101.pak.Qw12Er",
-                                         own + "hpage101.pak.Zx34Cv", keepsakes + ".pintabo-sheets-Ty56Ui",
+                                         own + "hpage101.pak.Zx34Cv", own + "page104.reserved", keepsakes + ".pintabo-sheets-Ty56Ui",
                                          keepsakes + ".pintabo-picture-01-simple-2026-12-08-1530.Op78As"};
     const std::vector<std::string> kept{config + "com.quillfen.pintabo.cfg.Fresh1", config + "notes.Ab12Cd",
-                                        own + "holiday.png.Ab12Cd", keepsakes + "pintabo-sheets-Ab12Cd",
+                                        own + "holiday.png.Ab12Cd", own + "hpage104.reserved", keepsakes + "pintabo-sheets-Ab12Cd",
                                         config + "com.quillfen.pintabo.cfg.bak"};
     const std::string said = play_in([&] {
         std::filesystem::create_directories(own);
