@@ -82,7 +82,7 @@ void when_brush_select_scena_f(void*) {
     fade(region, target, a->time);
     a->time = 0.0;
 
-    if (!hits.is_hit() || hits_layer1 || !mouse.left_click) return;
+    if (!clicked_on_layer(0)) return;
     if (conf->by_numbers)
         click_by_numbers(region, id, num, target);
     else

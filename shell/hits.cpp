@@ -10,6 +10,7 @@
 
 bool hits_layer1 = false;
 bool hits_layer2 = false;
+bool menu_block = false;
 
 void Hits::test_hit() { candidates.push_back(Object_curent); }
 
@@ -135,6 +136,15 @@ void Hits::recalc() {
 
 void mouse_select(int phase, void*) {
     if (phase == 1) hits.test_hit();
+}
+
+bool clicked_here() { return hits.is_hit() && mouse.left_click; }
+
+bool clicked_on_layer(int layer) {
+    if (!clicked_here()) return false;
+    if (layer == 0) return !hits_layer1;
+    if (menu_block) return false;
+    return layer == 1 ? hits_layer1 && !hits_layer2 : hits_layer2;
 }
 
 bool is_hit_layer0() { return hits.is_hit() && !hits_layer1; }

@@ -36,6 +36,16 @@ private:
 extern Hits hits;
 extern bool hits_layer1;  // a first-level menu or dialog is open
 extern bool hits_layer2;  // a second-level dialog is open
+// A panel is in its first moments or vanishing: menu clicks and keys are refused.
+extern bool menu_block;
+
+// The one test of a click, for the object being drawn: it was clicked this
+// frame, on any layer (the caller gates the layer itself)...
+bool clicked_here();
+// ...or on `layer`: 0 the base screen (no menu or dialog open), 1 a
+// first-level menu or dialog with none over it, 2 a second-level dialog;
+// never on a panel that is still moving (layers 1 and 2).
+bool clicked_on_layer(int layer);
 
 void mouse_select(int phase, void* param);
 bool is_hit_layer0();

@@ -35,6 +35,7 @@
 #include "ui/menu.h"
 
 Object* MENU_GLOBAL = nullptr;
+Object* interface_root = nullptr;
 
 namespace {
 
@@ -116,10 +117,12 @@ void build_standing_scene() {
     background->add("interface.pak", "fon");
     map->addlink(background);
 
-    map->addlink(with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
-                                          make_action(create_reset_button_f), make_action(create_colors_button_f),
-                                          make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
-                                          make_action(watch_keepsakes_f), make_action(watch_own_import_f)}));
+    interface_root =
+        with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
+                                 make_action(create_reset_button_f), make_action(create_colors_button_f),
+                                 make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
+                                 make_action(watch_keepsakes_f), make_action(watch_own_import_f)});
+    map->addlink(interface_root);
 
     Object* tube_holder = new Object();
     tube_holder->addfun(add_light, nullptr);
@@ -176,6 +179,7 @@ void free_game() {
     delete cursor;
     cursor = nullptr;
     MENU_GLOBAL = nullptr;
+    interface_root = nullptr;
     hits.hit = nullptr;
     hits.pick_known = false;
     gallery_release();

@@ -32,3 +32,5 @@ void free_game();
 
 // The parent of every menu and dialog.
 extern Object* MENU_GLOBAL;
+// The parent of the base screen's buttons (those along the top, the arrows).
+extern Object* interface_root;

@@ -31,7 +31,8 @@ int add_vanish_slot(Object* widget) {
     return slot;
 }
 
-const char* const lang_labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lang_es", "setup_lang_ru", "setup_lang_fr"};
+const char* const lang_labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lang_es", "setup_lang_ru",
+                                    "setup_lang_fr"};
 
 Object* clickable(const char* pak, const char* name, double x, double y, double z) {
     Object* o = new Object();
@@ -64,18 +65,25 @@ void set_scale(Object* o, double s) { o->chscale(s, s, s); }
 
 }  // namespace
 
+Made_button add_button(Object* parent, const Button_spec& b) {
+    Object* button = clickable(b.from_language ? language_pak() : "langall.pak", b.name, b.x, b.y, b.z);
+    Action click = click_action(b.on_click, b.click_param);
+    click.iparam1 = b.i1;
+    click.iparam2 = b.i2;
+    click.iparam3 = b.i3;
+    start_slot(button, {click, hover_action(b.layer, b.hover_scale)});
+    parent->addlink(button);
+    add_vanish_slot(button);
+    return {button, {&button->event, 1}};
+}
+
 event_and_command create_default_button_m(Object* parent, const char* name, double x, double y, double z,
                                           void (*on_click)(void*), void* click_param, int layer, bool localized,
                                           int i1, int i2, int i3, double hover_scale) {
-    Object* button = clickable(localized ? language_pak() : "langall.pak", name, x, y, z);
-    Action click = click_action(on_click, click_param);
-    click.iparam1 = i1;
-    click.iparam2 = i2;
-    click.iparam3 = i3;
-    start_slot(button, {click, hover_action(layer, hover_scale)});
-    parent->addlink(button);
-    add_vanish_slot(button);
-    return {&button->event, 1};
+    Button_spec b(name, x, y, z, on_click);
+    b.param(click_param).on_layer(layer).numbers(i1, i2, i3).grows_to(hover_scale);
+    b.from_language = localized;
+    return add_button(parent, b).vanish;
 }
 
 event_and_command create_default_url_button_m(Object* parent, const char* name, double x, double y, double z, int link,
@@ -113,8 +121,10 @@ event_and_command create_default_checkbox_m(Object* parent, double x, double y, 
 event_and_command create_default_lang_button_m(Object* parent, int lang, double x, double y, double z) {
     if (lang < 0 || lang > 4) lang = 0;
     if (lang != conf->language_index())
-        return create_default_button_m(parent, lang_labels[lang], x, y, z, when_mouse_select_lang_button_f, parent, 1,
-                                       false, lang, 0, 0, 1.1);
+        return add_button(
+                   parent,
+                   Button_spec(lang_labels[lang], x, y, z, when_mouse_select_lang_button_f).param(parent).numbers(lang))
+            .vanish;
     Object* label = new Object();
     label->add("langall.pak", lang_labels[lang]);
     label->chposition(x, y, z);
@@ -224,7 +234,7 @@ void checkbox_galochka_f(void* option) {
 }
 
 void when_mouse_select_checkbox_f(void* option) {
-    if (menu_block || !hits.is_hit() || !hits_layer1 || hits_layer2 || !mouse.left_click) return;
+    if (!clicked_on_layer(1)) return;
     play_button_sound();
     bool* value = static_cast<bool*>(option);
     *value = !*value;

@@ -6,10 +6,42 @@ class Object;
 
 // The buttons and check boxes of the menus and of the base screen.
 
-// A menu button: artwork from the language archive when `localized`, else
-// from "langall.pak"; slot 0 runs `on_click` (iparam1..3 = i1..i3, param =
-// click_param) and the hover magnification of `layer` (1: first-level menu,
-// 2: second-level dialog) up to `hover_scale`. Vanishes through slot 1.
+// What a menu button is: its artwork (`name`, from the language archive when
+// localized, else from "langall.pak"), where it stands on its panel, what a
+// click does (`on_click`, run with `param` and iparam1..3 = the numbers), the
+// layer it answers on (1: first-level menu, 2: second-level dialog) and how
+// large it grows under the pointer. Made as
+//   Button_spec("button_ok", x, y, z, on_ok).param(container).localized()
+struct Button_spec {
+    const char* name;
+    double x, y, z;
+    void (*on_click)(void*);
+    void* click_param = nullptr;
+    int layer = 1;
+    bool from_language = false;
+    int i1 = 0, i2 = 0, i3 = 0;
+    double hover_scale = 1.1;
+
+    Button_spec(const char* artwork, double at_x, double at_y, double at_z, void (*click)(void*))
+        : name(artwork), x(at_x), y(at_y), z(at_z), on_click(click) {}
+    Button_spec& param(void* p) { return click_param = p, *this; }
+    Button_spec& on_layer(int l) { return layer = l, *this; }
+    Button_spec& localized() { return from_language = true, *this; }
+    Button_spec& numbers(int a, int b = 0, int c = 0) { return i1 = a, i2 = b, i3 = c, *this; }
+    Button_spec& grows_to(double s) { return hover_scale = s, *this; }
+};
+
+// A button made: its object (under the parent) and its vanishing slot.
+struct Made_button {
+    Object* object;
+    event_and_command vanish;
+};
+
+// A menu button under `parent`: slot 0 runs the click and the hover
+// magnification; it vanishes through slot 1.
+Made_button add_button(Object* parent, const Button_spec& b);
+
+// The same, its arguments one by one.
 event_and_command create_default_button_m(Object* parent, const char* name, double x, double y, double z,
                                           void (*on_click)(void*), void* click_param, int layer, bool localized,
                                           int i1, int i2, int i3, double hover_scale);

@@ -19,17 +19,19 @@ void build_question(const char* text, double depth, void (*on_ok)(void*), void* 
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("dialog_background", text, 0.0, -81.5, 0.0);
     const event_and_command ok =
-        create_default_button_m(panel, "button_ok", -1.323, depth, -1.633, on_ok, ok_param, 1, true, 0, 0, 0, 1.1);
-    const event_and_command cancel = create_default_button_m(panel, "button_cancel", 1.696, depth, -1.633,
-                                                             when_mouse_select_button_cancel_f, container, 1, true, 0,
-                                                             0, 0, 1.1);
+        add_button(panel, Button_spec("button_ok", -1.323, depth, -1.633, on_ok).param(ok_param).localized()).vanish;
+    const event_and_command cancel =
+        add_button(panel, Button_spec("button_cancel", 1.696, depth, -1.633, when_mouse_select_button_cancel_f)
+                              .param(container)
+                              .localized())
+            .vanish;
     add_close_slot(container, {{&panel->event, 1}, backdrop, ok, cancel});
 }
 
 // OK answers a click on it or Return, never while a panel is moving.
 bool ok_fires() {
     if (menu_block) return false;
-    if (hits.is_hit() && mouse.left_click) return true;
+    if (clicked_here()) return true;
     return take_key(key_return);
 }
 

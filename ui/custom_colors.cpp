@@ -59,8 +59,10 @@ void create_change_colors_f(void*) {
     panel->addlink(palette);
 
     const event_and_command close =
-        create_default_button_m(panel, "button_close", 4.296, -0.2, 2.994, when_mouse_select_button_cancel_send2_f,
-                                container, 1, false, 0, 0, 0, 1.1);
+        add_button(
+            panel,
+            Button_spec("button_close", 4.296, -0.2, 2.994, when_mouse_select_button_cancel_send2_f).param(container))
+            .vanish;
 
     add_close_slot(
         container,

@@ -232,9 +232,6 @@ double now_ms() {
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
 }
 
-// A first-level click on the hovered object, no panel moving.
-bool clicked() { return !menu_block && hits.is_hit() && hits_layer1 && !hits_layer2 && mouse.left_click; }
-
 void close_gallery() {
     if (!open_gallery.open) return;
     open_gallery.open = false;
@@ -250,8 +247,11 @@ void create_gallery_f(void*) {
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("gallery_dialog", "gallery", 0.0, -81.5, 0.0);
     std::vector<event_and_command> parts{{&panel->event, 1}, backdrop};
-    parts.push_back(create_default_button_m(panel, "button_close", close_x, widget_y, title_z,
-                                            when_mouse_select_button_cancel_f, container, 1, false, 0, 0, 0, 1.1));
+    parts.push_back(
+        add_button(
+            panel,
+            Button_spec("button_close", close_x, widget_y, title_z, when_mouse_select_button_cancel_f).param(container))
+            .vanish);
 
     Gallery& g = open_gallery;
     g = Gallery();
@@ -267,10 +267,12 @@ void create_gallery_f(void*) {
     if (own_import_offered()) g.entries.push_back(add_tile);
     g.pages = (static_cast<int>(g.entries.size()) + gallery_tiles - 1) / gallery_tiles;
     for (int i = 0; i < gallery_tiles; ++i) {
-        parts.push_back(create_default_button_m(panel, "gallery_thumb", column_x[i % 5], widget_y, row_z[i / 5],
-                                                when_mouse_select_gallery_tile_f, nullptr, 1, false, i, 0, 0,
-                                                hover_scale));
-        g.tiles[i].object = panel->links.back();
+        const Made_button tile = add_button(panel, Button_spec("gallery_thumb", column_x[i % 5], widget_y, row_z[i / 5],
+                                                               when_mouse_select_gallery_tile_f)
+                                                       .numbers(i)
+                                                       .grows_to(hover_scale));
+        parts.push_back(tile.vanish);
+        g.tiles[i].object = tile.object;
         g.tiles[i].object->scale_children = true;  // the marks lift with their thumbnail
         // A thumbnail shows the painting's own colours, unshaded.
         g.tiles[i].object->addfun(disable_light, nullptr);
@@ -282,9 +284,11 @@ void create_gallery_f(void*) {
     show_page(g, first);
     if (g.pages > 1)
         for (int side = 0; side < 2; ++side)
-            parts.push_back(create_default_button_m(panel, side ? "gallery_arrow_right" : "gallery_arrow_left",
-                                                    arrow_x[side], widget_y, title_z, when_mouse_select_gallery_arrow_f,
-                                                    nullptr, 1, false, side ? 1 : -1, 0, 0, 1.1));
+            parts.push_back(
+                add_button(panel, Button_spec(side ? "gallery_arrow_right" : "gallery_arrow_left", arrow_x[side],
+                                              widget_y, title_z, when_mouse_select_gallery_arrow_f)
+                                      .numbers(side ? 1 : -1))
+                    .vanish);
     add_count(panel, g.finished, g.total, parts);
 
     // Thumbnails and the import under way are looked after by an object of
@@ -347,7 +351,7 @@ void gallery_draw_thumbnails_f(void* param) {
 // screen); the "+" tile starts bringing in a picture of the child's own.
 void when_mouse_select_gallery_tile_f(void*) {
     Gallery& g = open_gallery;
-    if (!g.open || !clicked()) return;
+    if (!g.open || !clicked_on_layer(1)) return;
     const Gallery::Tile& t = g.tiles[Action_curent->iparam1];
     if (t.picture == 0) return;
     play_button_sound();
@@ -365,7 +369,7 @@ void when_mouse_select_gallery_tile_f(void*) {
 
 void when_mouse_select_gallery_arrow_f(void*) {
     Gallery& g = open_gallery;
-    if (!g.open || g.pages < 2 || !clicked()) return;
+    if (!g.open || g.pages < 2 || !clicked_on_layer(1)) return;
     play_button_sound();
     show_page(g, (g.page + Action_curent->iparam1 + g.pages) % g.pages);
 }

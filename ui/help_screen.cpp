@@ -73,13 +73,20 @@ void create_help_screen_f(void*) {
     event_and_command modes[3];
     for (int m = 1; m <= 3; ++m) {
         const char* name[3] = {"help_mode1", "help_mode2", "help_mode3"};
-        modes[m - 1] = create_default_button_m(panel, name[m - 1], mode_x[m - 1], widget_y, mode_z,
-                                               when_mouse_select_help_screen_button_f, panel, 1, true, m, 0, 0, 1.05);
+        modes[m - 1] = add_button(panel, Button_spec(name[m - 1], mode_x[m - 1], widget_y, mode_z,
+                                                     when_mouse_select_help_screen_button_f)
+                                             .param(panel)
+                                             .localized()
+                                             .numbers(m)
+                                             .grows_to(1.05))
+                           .vanish;
     }
     Object* picture = explanation(picture_holder);
     const event_and_command ok =
-        create_default_button_m(panel, "button_ok", 0.136, widget_y, -3.212, when_mouse_select_button_cancel_f,
-                                container, 1, true, 0, 0, 0, 1.1);
+        add_button(panel, Button_spec("button_ok", 0.136, widget_y, -3.212, when_mouse_select_button_cancel_f)
+                              .param(container)
+                              .localized())
+            .vanish;
     const event_and_command start_box = create_default_checkbox_m(panel, -3.428, widget_y, -4.17, &conf->help_on_start);
 
     add_close_slot(container, {{&copies[0]->event, 1},
@@ -111,7 +118,7 @@ void help_screen_select_f(void*) {
 }
 
 void when_mouse_select_help_screen_button_f(void*) {
-    if (menu_block || !hits.is_hit() || !hits_layer1 || hits_layer2 || !mouse.left_click) return;
+    if (!clicked_on_layer(1)) return;
     const int mode = Action_curent->iparam1;
     const bool numbers = mode != 3, detailed = mode == 2;
     if (conf->by_numbers == numbers && conf->detailed == detailed) return;

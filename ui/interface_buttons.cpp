@@ -38,7 +38,7 @@ double top_row() { return -0.92 - scena->get_y_coord(-39.0); }
 // A permanent button fires on a click on the base screen, or on its key
 // while no menu or dialog is open (which the button then takes).
 bool permanent_fires(int key) {
-    if (hits.is_hit() && !hits_layer1 && mouse.left_click) return true;
+    if (clicked_on_layer(0)) return true;
     return key != 0 && !hits_layer1 && !hits_layer2 && take_key(key);
 }
 

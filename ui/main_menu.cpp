@@ -22,9 +22,6 @@ namespace {
 constexpr double widget_y = -0.2;
 constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
 
-// A click on the hovered button of a first-level menu with no dialog over it.
-bool first_level_click() { return !menu_block && hits.is_hit() && hits_layer1 && !hits_layer2 && mouse.left_click; }
-
 Action watching(action_fun fun, bool value) {
     Action a = make_action(fun);
     a.iparam1 = value;
@@ -82,46 +79,56 @@ void create_menu_first_f(void*) {
     widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 1.589, &conf->detailed));
     widgets.push_back(add_option_watcher(panel));
 
-    widgets.push_back(create_default_button_m(panel, "button_close", 3.434, widget_y, 2.316,
-                                              when_mouse_select_button_cancel_send2_f, panel, 1, false, 0, 0, 0, 1.1));
-    widgets.push_back(create_default_button_m(panel, "setup_button_about", 2.246, widget_y, -0.73,
-                                              when_mouse_select_about_button_f, nullptr, 1, true, 0, 0, 0, 1.1));
-    widgets.push_back(create_default_button_m(panel, "setup_button_clearall", 2.246, widget_y, 0.659,
-                                              when_mouse_select_clearall_button_f, nullptr, 1, true, 0, 0, 0, 1.1));
+    widgets.push_back(
+        add_button(
+            panel,
+            Button_spec("button_close", 3.434, widget_y, 2.316, when_mouse_select_button_cancel_send2_f).param(panel))
+            .vanish);
+    widgets.push_back(
+        add_button(
+            panel,
+            Button_spec("setup_button_about", 2.246, widget_y, -0.73, when_mouse_select_about_button_f).localized())
+            .vanish);
+    widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 2.246, widget_y, 0.659,
+                                                    when_mouse_select_clearall_button_f)
+                                            .localized())
+                          .vanish);
     widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
         widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
     // For the parent: the sheet of the picture on screen, to print.
-    widgets.push_back(create_default_button_m(panel, "setup_button_print", 0.061, widget_y, -3.904,
-                                              when_mouse_select_print_button_f, nullptr, 1, true, 0, 0, 0, 1.1));
-    Object* print = panel->links.back();
+    const Made_button print_button = add_button(
+        panel,
+        Button_spec("setup_button_print", 0.061, widget_y, -3.904, when_mouse_select_print_button_f).localized());
+    widgets.push_back(print_button.vanish);
+    Object* print = print_button.object;
     print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
 
     add_panel_slots(container, panel, widgets);
 }
 
 void when_mouse_select_lang_button_f(void* panel) {
-    if (!first_level_click()) return;
+    if (!clicked_on_layer(1)) return;
     play_button_sound();
     conf->set_language(Action_curent->iparam1);
     static_cast<Object*>(panel)->event.send(menu_slot_language);
 }
 
 void when_mouse_select_print_button_f(void*) {
-    if (!first_level_click()) return;
+    if (!clicked_on_layer(1)) return;
     play_button_sound();
     if (!start_sheet_keepsake()) print_shake_pending = true;
 }
 
 void when_mouse_select_about_button_f(void*) {
-    if (!first_level_click()) return;
+    if (!clicked_on_layer(1)) return;
     play_button_sound();
     hits_layer2 = true;  // taken at once: no second dialog from the same frame
     create_default_menu_m(create_menu_about_f, 0);
 }
 
 void when_mouse_select_clearall_button_f(void*) {
-    if (!first_level_click()) return;
+    if (!clicked_on_layer(1)) return;
     play_button_sound();
     hits_layer2 = true;  // taken at once: no second dialog from the same frame
     create_default_menu_m(create_menu_clearall_f, 0);
@@ -132,8 +139,11 @@ void create_menu_about_f(void*) {
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "about", 0.0, -82.5, 0.0);
     const event_and_command close =
-        create_default_button_m(panel, "button_close", 0.255, widget_y, -2.305,
-                                when_mouse_select_button_cancel_layer1_f, container, 2, true, 0, 0, 0, 1.1);
+        add_button(panel, Button_spec("button_close", 0.255, widget_y, -2.305, when_mouse_select_button_cancel_layer1_f)
+                              .param(container)
+                              .on_layer(2)
+                              .localized())
+            .vanish;
     const event_and_command facebook =
         create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2);
     const event_and_command twitter =
@@ -146,11 +156,17 @@ void create_menu_clearall_f(void*) {
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "menu_clearall", 0.0, -82.5, 0.0);
     const event_and_command ok =
-        create_default_button_m(panel, "button_ok", -1.323, -0.171, -1.633, when_mouse_select_button_clearall_f,
-                                container, 2, true, 0, 0, 0, 1.1);
+        add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633, when_mouse_select_button_clearall_f)
+                              .param(container)
+                              .on_layer(2)
+                              .localized())
+            .vanish;
     const event_and_command cancel =
-        create_default_button_m(panel, "button_cancel", 1.696, -0.171, -1.633, when_mouse_select_button_cancel_layer1_f,
-                                container, 2, true, 0, 0, 0, 1.1);
+        add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633, when_mouse_select_button_cancel_layer1_f)
+                              .param(container)
+                              .on_layer(2)
+                              .localized())
+            .vanish;
     add_close_slot(container, {{&panel->event, 1}, ok, cancel});
 }
 
@@ -159,7 +175,7 @@ void create_menu_clearall_f(void*) {
 // brush and the tubes stay. The main menu stays open.
 void when_mouse_select_button_clearall_f(void* container) {
     if (menu_block) return;
-    if (!(hits.is_hit() && mouse.left_click) && !take_key(key_return)) return;
+    if (!clicked_here() && !take_key(key_return)) return;
     play_button_sound();
     if (conf->by_numbers) request_picture_again(Keeping::tubes_and_brush);
     conf->clearall_color();

@@ -10,8 +10,6 @@
 #include "shell/input.h"
 #include "shell/startup.h"
 
-bool menu_block = false;
-
 namespace {
 
 constexpr double half_pi = 1.57079632679489661923;
@@ -29,7 +27,7 @@ bool close_fires(bool first_level) {
     if (menu_block) return false;
     const bool layer_ok = !first_level || (hits_layer1 && !hits_layer2);
     if (!layer_ok) return false;
-    if (hits.is_hit() && mouse.left_click) return true;
+    if (clicked_here()) return true;
     return take_key(key_escape);
 }
 

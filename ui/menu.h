@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/hits.h"
+
 #include <initializer_list>
 #include <vector>
 
@@ -11,9 +13,6 @@ class Object;
 // screen behind it, lets its panel grow out of the centre and closes by
 // sending the container's slot 1, which makes every part vanish and deletes
 // the container 500 ms later.
-
-// A panel is in its first moments or vanishing: menu clicks and keys are refused.
-extern bool menu_block;
 
 // Opens a menu: a container whose next draw runs `build` once (iparam1 = arg).
 void create_default_menu_m(void (*build)(void*), int arg);

@@ -30,11 +30,8 @@ std::string web_address(int link, int language) {
 // iparam1 is the link, iparam3 the layer of the menu the button stands in
 // (1: the main menu, 2: a dialog over it). Following a link leaves the game.
 void when_mouse_select_web_button_f(void*) {
-    if (menu_block) return;
     const Action* a = Action_curent;
-    const bool first_level = a->iparam3 == 1 && hits.is_hit() && hits_layer1 && !hits_layer2;
-    const bool second_level = a->iparam3 == 2 && hits_layer2 && hits.is_hit();
-    if (!(first_level || second_level) || !mouse.left_click) return;
+    if ((a->iparam3 != 1 && a->iparam3 != 2) || !clicked_on_layer(a->iparam3)) return;
     visit_site(web_address(a->iparam1, conf->language_index()));
     exit_scene();
 }
