@@ -19,9 +19,9 @@
 #include "res/platform_process.h"
 #include "res/png_encode.h"
 #include "save/config.h"
+#include "save/languages.h"
 #include "save/settings_file.h"
 #include "scene/object.h"
-#include "shell/frame_loop.h"
 #include "shell/offscreen.h"
 #include "shell/scena.h"
 
@@ -174,7 +174,7 @@ bool start_sheet_keepsake() {
     if (job.busy || !conf) return false;
     const int picture = conf->get_page();
     const bool detailed = conf->detailed;
-    const std::string language = languages[conf->language_index()];
+    const std::string language = language_codes[conf->language_index()];
     job.join();
     job.picture = false;
     job.busy = true;

@@ -4,6 +4,7 @@
 
 #include "game/game_state.h"
 #include "game/page_catalogue.h"
+#include "game/page_ready.h"
 #include "game/pages.h"
 #include "save/config.h"
 #include "shell/scene_loader.h"

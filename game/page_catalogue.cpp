@@ -11,8 +11,7 @@
 #include <map>
 
 #include "game/page_info.h"
-#include "res/media.h"
-#include "res/platform.h"
+#include "res/platform_paths.h"
 #include "save/config.h"
 #include "save/settings_file.h"
 
@@ -109,12 +108,12 @@ void drop_variant(int number, bool detailed, const std::string& why) {
 
 }  // namespace
 
-bool page_ready(int number, bool detailed) {
+bool recheck_own_page(int number, bool detailed) {
     Page_source* p = nullptr;
     for (Page_source& s : catalogue())
         if (s.number == number) p = &s;
     if (!p || !p->has(detailed)) return false;
-    if (!p->own() || media.is_open(p->archive(detailed).c_str()) || unchanged(*p, detailed)) return true;
+    if (!p->own() || unchanged(*p, detailed)) return true;
     Page_source::File_seen seen;
     PageArchiveCheck check;
     std::string why = check_archive_file(p->archive(detailed), number, detailed, check, seen);

@@ -38,15 +38,14 @@ const std::vector<Page_source>& page_catalogue();
 // The picture `number`, or null.
 const Page_source* find_page(int number);
 
-// Whether picture `number` can be built in a variant now. A built-in
-// picture always can (its archives were checked at start). One of the
-// child's own can while its archive is open or is still the file the folder
-// showed; a file that changed is checked again. An archive that has gone,
-// turned unreadable or been damaged since is dropped from the catalogue (that
-// variant; the picture when neither is left) with one line on standard
-// error, and false is returned: the arrows and the gallery go on without it.
-// Pointers into the catalogue may change when it drops something.
-bool page_ready(int number, bool detailed);
+// Whether picture `number` is still there in a variant: a built-in one
+// always is (its archives were checked at start); one of the child's own is
+// while its archive is the file the folder showed, and a file that changed
+// is checked again. An archive that has gone, turned unreadable or been
+// damaged since is dropped from the catalogue (that variant; the picture
+// when neither is left) with one line on standard error, and false is
+// returned. Pointers into the catalogue may change when it drops something.
+bool recheck_own_page(int number, bool detailed);
 
 // Reads the own pictures' folder (again): an archive that is damaged,
 // hostile or misnamed is skipped with one line on standard error.

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "res/pack.h"
+#include "res/archive.h"
 #include "save/byte_io.h"
 
 namespace {
@@ -146,7 +146,7 @@ std::string parse_page_info(const unsigned char* bytes, size_t size, PageInfo& i
 
 PageArchiveCheck check_page_archive(const unsigned char* bytes, size_t size) {
     PageArchiveCheck out;
-    Pack pack;
+    Archive pack;
     if (size >= 4 && (bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24) >
                          static_cast<uint32_t>(page_max_entries)) {
         out.error = "the archive holds more entries than a page can";

@@ -4,6 +4,8 @@
 #include "game/game_state.h"
 #include "game/navigation.h"
 #include "game/page_catalogue.h"
+#include "game/page_frame.h"
+#include "game/page_ready.h"
 #include "game/page_table.h"
 #include "game/painting.h"
 #include "save/config.h"
@@ -55,7 +57,7 @@ Object* add_picture_sheet(Object* root, const char* pak) {
 Object* add_region_frame(Object* root) {
     Object* container = new Object();
     container->chrot(90.0, 0.0, 0.0);
-    container->chposition(-11.716, -51.121, -14.607);
+    container->chposition(page_frame::container_x, page_frame::container_y, page_frame::container_z);
     root->addlink(container);
     return container;
 }

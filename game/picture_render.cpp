@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/page_catalogue.h"
+#include "game/page_ready.h"
 #include "game/page_table.h"
 #include "game/pages.h"
 #include "res/drawn_resources.h"

@@ -47,7 +47,7 @@
 #include "page_import.h"
 #include "page_preview.h"
 #include "stop_signals.h"
-#include "res/platform.h"
+#include "res/platform_paths.h"
 
 namespace {
 

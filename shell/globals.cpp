@@ -7,9 +7,11 @@
 #include "scene/color.h"
 #include "scene/draw_blend.h"
 #include "shell/hits.h"
+#include "save/languages.h"
 
 Media media;
 Draw_blend draw_blend_models;
 Hits hits;
 Color mouse_hover_pixel;
-std::string languages[5] = {"en", "de", "es", "ru", "fr"};
+std::string languages[5] = {language_codes[0], language_codes[1], language_codes[2], language_codes[3],
+                            language_codes[4]};

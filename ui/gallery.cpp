@@ -13,6 +13,7 @@
 #include "game/navigation.h"
 #include "game/own_import.h"
 #include "game/page_catalogue.h"
+#include "game/page_ready.h"
 #include "game/picture_render.h"
 #include "save/config.h"
 #include "scene/model.h"

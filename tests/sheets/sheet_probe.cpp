@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "game/page_table.h"
-#include "res/pack.h"
+#include "res/archive.h"
 #include "scene/model_record.h"
 #include "sheet_art.h"
 #include "sheet_layout.h"
@@ -59,7 +59,7 @@ Incircle incircle(SheetPoint a, SheetPoint b, SheetPoint c) {
 }
 
 // The widest triangles of the meshes textured `texture` in `entry`.
-std::vector<Incircle> widest(const Pack& archive, const char* entry, const char* texture, PicturePlane plane,
+std::vector<Incircle> widest(const Archive& archive, const char* entry, const char* texture, PicturePlane plane,
                              size_t count) {
     const raw file = archive.getfile(entry);
     std::vector<MeshRecord> records;
@@ -85,7 +85,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sheet_probe ARCHIVE PICTURE PAGE.ppm DPI\n");
         return 2;
     }
-    const Pack archive(argv[1]);
+    Archive archive;
+    if (!archive.load(argv[1])) {
+        std::fprintf(stderr, "sheet_probe: cannot read %s\n", argv[1]);
+        return 2;
+    }
     const int picture = std::atoi(argv[2]);
     const double px = std::atof(argv[4]) / 72;  // pixels per point
     Image img;

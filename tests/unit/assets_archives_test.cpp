@@ -17,12 +17,12 @@
 
 #include "res/pack.h"
 #include "res/platform.h"
+#include "save/config.h"
 
 namespace {
 
 std::string data_dir() { return get_boundle_path() + "/../data/"; }
 
-const char* const kLanguageArchives[] = {"langen.pak", "langde.pak", "langes.pak", "langru.pak", "langfr.pak"};
 
 std::vector<std::string> interface_names() {
     std::vector<std::string> names = {"fon",          "knopka_close",     "knopka_help",      "knopka_menu",
@@ -120,7 +120,7 @@ protected:
     static void SetUpTestSuite() {
         IMG_Init(IMG_INIT_PNG);
         std::vector<std::string> archives = {"interface.pak", "langall.pak"};
-        archives.insert(archives.end(), std::begin(kLanguageArchives), std::end(kLanguageArchives));
+        archives.insert(archives.end(), std::begin(packnames), std::end(packnames));
         for (const std::string& name : archives) {
             const std::string path = data_dir() + name;
             if (FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -170,7 +170,7 @@ void expect_names(Pack* p, const std::string& archive, const std::vector<std::st
 TEST_F(GeneratedArchives, HoldEveryEntryTheGameAsksFor) {
     expect_names(pack("interface.pak"), "interface.pak", interface_names());
     expect_names(pack("langall.pak"), "langall.pak", langall_names());
-    for (const char* archive : kLanguageArchives) expect_names(pack(archive), archive, kLanguageNames);
+    for (const char* archive : packnames) expect_names(pack(archive), archive, kLanguageNames);
 }
 
 TEST_F(GeneratedArchives, ObjectFilesParseAndNameImagesOfTheirArchive) {

@@ -10,7 +10,7 @@
 #include "game/page_table.h"
 #include "outline.h"
 #include "picture_frame.h"
-#include "res/pack.h"
+#include "res/archive.h"
 #include "scene/model_writer.h"
 #include "triangulate.h"
 
@@ -156,7 +156,7 @@ bool assemble_picture(BuiltPicture& pic, const RegionImage& img, const std::vect
 }
 
 std::vector<unsigned char> archive_bytes(const BuiltPicture& pic) {
-    Pack pack;
+    Archive pack;
     for (const auto& e : pic.entries) {
         raw r;
         r.data = const_cast<unsigned char*>(e.second.data());

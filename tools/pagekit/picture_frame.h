@@ -1,19 +1,18 @@
 #pragma once
 
 #include "geometry.h"
+#include "game/page_frame.h"
 #include "grid.h"
 #include "scene/model_writer.h"
 
-// Where a picture sits in the game. Regions live in the region container's
-// frame (x right, y up, z towards the viewer); the container's point
-// (11.716, 14.607, 0) is the centre of the screen, 48.879 units from the eye.
-// The sheet and the overlays live in the picture root's frame, which the
-// container undoes: container (x, y, z) is root (x - 11.716, -z - 51.121,
-// y - 14.607).
+// Where a picture sits in the game (game/page_frame.h). Regions live in the
+// region container's frame (x right, y up, z towards the viewer); the sheet
+// and the overlays live in the picture root's frame, which the container
+// undoes.
 namespace frame {
 
-constexpr double centre_x = 11.716, centre_y = 14.607;
-constexpr double eye_distance = 48.879;
+constexpr double centre_x = page_frame::centre_x, centre_y = page_frame::centre_y;
+constexpr double eye_distance = page_frame::eye_distance;
 // The area a picture may use, clear of the tubes and buttons.
 constexpr double box_x0 = -5.3, box_x1 = 28.7, box_y0 = -1.4, box_y1 = 30.6;
 // The drawing itself, inside that box; one design unit in container units.
@@ -44,9 +43,9 @@ inline MeshVertex root_vertex(double x, double y, double z) {
     const double k = (eye_distance - z) / eye_distance;
     const double sx = centre_x + (x - centre_x) * k, sy = centre_y + (y - centre_y) * k;
     MeshVertex v;
-    v.x = static_cast<float>(sx - 11.716);
-    v.y = static_cast<float>(-z - 51.121);
-    v.z = static_cast<float>(sy - 14.607);
+    v.x = static_cast<float>(sx + page_frame::container_x);
+    v.y = static_cast<float>(-z + page_frame::container_y);
+    v.z = static_cast<float>(sy + page_frame::container_z);
     v.nx = 0;
     v.ny = -1;
     v.nz = 0;

@@ -44,10 +44,10 @@
 #include "ui/interface_buttons.h"
 #include "ui/main_menu.h"
 #include "ui/menu.h"
+#include "save/languages.h"
 
 namespace {
 
-const char* const kLanguageFolders[5] = {"en", "de", "es", "ru", "fr"};
 
 // Long enough for a panel to grow (500 ms) and its backdrop to darken.
 constexpr unsigned kEmerge = 700;
@@ -181,7 +181,7 @@ void bring_all_buttons() {
 
 bool shoot_language(const std::string& out, int language) {
     conf->set_language(language);
-    const std::string dir = out + "/" + kLanguageFolders[language];
+    const std::string dir = out + "/" + language_codes[language];
     if (!make_folder(dir)) {
         std::fprintf(stderr, "panelshots: cannot make %s\n", dir.c_str());
         return false;

@@ -1,4 +1,5 @@
 #include "preview_scenes.h"
+#include "save/config.h"
 
 #include <unistd.h>
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-const char* const kLanguagePaks[5] = {"langen.pak", "langde.pak", "langes.pak", "langru.pak", "langfr.pak"};
 const char* kLang = "langen.pak";
 int kLanguage = 0;
 
@@ -306,7 +306,7 @@ void closeup(Object* map, Object* cursor) {
 
 bool build_scene(const std::string& name, int language, Object* map, Object* cursor) {
     kLanguage = language >= 0 && language < 5 ? language : 0;
-    kLang = kLanguagePaks[kLanguage];
+    kLang = packnames[kLanguage];
     if (name == "base") {
         base_screen(map, cursor, true);
     } else if (name == "free") {

@@ -10,8 +10,8 @@
 #include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "pdf_file.h"
-#include "res/pack.h"
-#include "res/platform.h"
+#include "res/archive.h"
+#include "res/platform_paths.h"
 #include "sheet_drawing.h"
 #include "sheet_options.h"
 #include "sheet_texts.h"
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < pictures.size(); ++i) {
         const Page_source* p = pictures[i];
         const std::string path = archive_path(p);
-        Pack archive;
+        Archive archive;
         if (!archive.load(path.c_str())) return fail("cannot read the picture archive " + path);
         const std::vector<uint32_t> palette(p->figures.palette, p->figures.palette + p->figures.tubes);
         const std::string title = p->own() ? sheet_title_named(options.language, p->name, options.detailed)

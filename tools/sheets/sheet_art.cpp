@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "res/pack.h"
+#include "res/archive.h"
 #include "scene/model_record.h"
 
 const char* const sheet_art_entries[2] = {"list_kontur", "list_nums"};
@@ -11,7 +11,7 @@ const char* const sheet_art_entries[2] = {"list_kontur", "list_nums"};
 namespace {
 
 // The texture of the picture's sheet, or "" when it has none.
-std::string paper_texture(const Pack& archive) {
+std::string paper_texture(const Archive& archive) {
     const raw block = archive.getfile("block");
     std::vector<MeshRecord> records;
     if (!read_object_records(block.data, block.size, &records) || records.empty()) return "";
@@ -20,7 +20,7 @@ std::string paper_texture(const Pack& archive) {
 
 }  // namespace
 
-bool read_sheet_art(const Pack& archive, SheetArt* art, std::string* error) {
+bool read_sheet_art(const Archive& archive, SheetArt* art, std::string* error) {
     std::vector<MeshRecord> meshes;
     for (const char* entry : sheet_art_entries) {
         const raw file = archive.getfile(entry);

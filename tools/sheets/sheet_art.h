@@ -5,7 +5,7 @@
 
 #include "sheet_shapes.h"
 
-class Pack;
+class Archive;
 
 // The drawing of a picture archive as it goes on paper: the outlines
 // (`list_kontur`), then the numbers with the clear space around them
@@ -27,4 +27,4 @@ extern const char* const sheet_art_entries[2];
 // Reads the drawing. A mesh textured like the picture's sheet (`block`) is
 // paper, every other mesh ink. Returns false, with the reason in *error, when
 // an entry is missing, malformed or holds no triangles.
-bool read_sheet_art(const Pack& archive, SheetArt* art, std::string* error);
+bool read_sheet_art(const Archive& archive, SheetArt* art, std::string* error);

@@ -59,7 +59,7 @@ void draw_key(cairo_t* cr, const SheetLayout& layout, const std::vector<uint32_t
 
 }  // namespace
 
-bool draw_sheet(cairo_t* cr, PaperSize paper, const Pack& archive, const std::vector<uint32_t>& palette,
+bool draw_sheet(cairo_t* cr, PaperSize paper, const Archive& archive, const std::vector<uint32_t>& palette,
                 const std::string& title, std::string* error) {
     SheetArt art;
     if (!read_sheet_art(archive, &art, error)) return false;

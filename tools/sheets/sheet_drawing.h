@@ -8,7 +8,7 @@
 
 #include "sheet_layout.h"
 
-class Pack;
+class Archive;
 
 // Draws one colouring sheet on the current page of `cr` (a page of `paper`,
 // in points from its top left corner): `title` along the top, the outlines
@@ -18,5 +18,5 @@ class Pack;
 // the picture entries will do, the game's own or one made from a photo.
 // Returns false, drawing nothing, with the reason in *error when the archive
 // holds no drawing.
-bool draw_sheet(cairo_t* cr, PaperSize paper, const Pack& archive, const std::vector<uint32_t>& palette,
+bool draw_sheet(cairo_t* cr, PaperSize paper, const Archive& archive, const std::vector<uint32_t>& palette,
                 const std::string& title, std::string* error);

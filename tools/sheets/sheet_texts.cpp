@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
+#include "save/languages.h"
+
 namespace {
 
 struct SheetTexts {
-    const char* code;
     const char* simple;    // printf format taking the picture number
     const char* detailed;
 };
@@ -13,18 +14,18 @@ struct SheetTexts {
 // The game's own names for the mode and the pictures. French keeps its space
 // before the colon as a no-break space.
 const SheetTexts texts[sheet_language_count] = {
-    {"en", "Paint by numbers: picture %d", "Paint by numbers: picture %d, detailed"},
-    {"de", "Malen nach Zahlen: Bild %d", "Malen nach Zahlen: Bild %d, detailliert"},
-    {"es", "Pintar por números: dibujo %d", "Pintar por números: dibujo %d, detallado"},
-    {"ru", "Раскраска по номерам: картинка %d", "Раскраска по номерам: картинка %d, подробная"},
-    {"fr", "Coloriage par numéros\u00a0: dessin %d", "Coloriage par numéros\u00a0: dessin %d, détaillé"},
+    {"Paint by numbers: picture %d", "Paint by numbers: picture %d, detailed"},
+    {"Malen nach Zahlen: Bild %d", "Malen nach Zahlen: Bild %d, detailliert"},
+    {"Pintar por números: dibujo %d", "Pintar por números: dibujo %d, detallado"},
+    {"Раскраска по номерам: картинка %d", "Раскраска по номерам: картинка %d, подробная"},
+    {"Coloriage par numéros\u00a0: dessin %d", "Coloriage par numéros\u00a0: dessin %d, détaillé"},
 };
 
 }  // namespace
 
 int sheet_language(const std::string& code) {
     for (int i = 0; i < sheet_language_count; ++i)
-        if (code == texts[i].code) return i;
+        if (code == language_codes[i]) return i;
     return -1;
 }
 

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "save/languages.h"
+
 // The words printed on a sheet, in the game's five languages.
 
-constexpr int sheet_language_count = 5;
+constexpr int sheet_language_count = language_count;
 
 // The language's two-letter code ("en", "de", "es", "ru", "fr"), or -1 when
 // `code` names none of them.
