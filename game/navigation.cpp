@@ -26,28 +26,11 @@ int index_of(const std::vector<int>& list, int picture) {
     return -1;
 }
 
-void request(int picture) {
-    if (picture >= 1 && picture <= 20) {
-        novaia_scena = conf->detailed ? hpages_pointers[picture - 1] : pages_pointers[picture - 1];
-    } else {
-        requested_own_picture = picture;
-        novaia_scena = own_page_f;
-    }
-    nado_meniat_scenu = true;
-    // Another picture has tubes of its own in paint by numbers, whatever
-    // an earlier request of this frame (a clear, say) wanted to keep.
-    if (picture != conf->get_page()) ne_trogat_banki = false;
-}
-
 // Leaving a picture: its undo history no longer applies, and in free
 // colouring the brush and the tubes stay (the free palette is shared).
 void request_other(int picture) {
-    request(picture);
+    request_picture(picture, conf->detailed, conf->by_numbers ? Keeping::nothing : Keeping::tubes_and_brush);
     signal_show_back_button = false;
-    if (!conf->by_numbers) {
-        no_clean_brush = true;
-        ne_trogat_banki = true;
-    }
 }
 
 // The picture `by` places (1 or -1) from `from`, round the list, among the
@@ -102,7 +85,8 @@ void prev_page() { step(-1); }
 // has, a picture of the child's own that is gone or lacks this variant),
 // picture 1 is built, in the variant the settings say: its progress is read
 // from and written to that variant's tables.
-void default_page() {
+void default_page(Keeping keep) {
     const int i = index_of(shown_pictures(), conf->get_page());
-    request(i >= 0 && page_ready(conf->get_page(), conf->detailed) ? conf->get_page() : 1);
+    request_picture(i >= 0 && page_ready(conf->get_page(), conf->detailed) ? conf->get_page() : 1, conf->detailed,
+                    keep);
 }

@@ -9,6 +9,7 @@
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
+#include "shell/scene_loader.h"
 
 #define PINTABO_PAGE(nn, n)                          \
     void page##nn##_f(void*) { build_page(n, false); } \
@@ -19,8 +20,7 @@ PINTABO_PAGE(11, 11) PINTABO_PAGE(12, 12) PINTABO_PAGE(13, 13) PINTABO_PAGE(14, 
 PINTABO_PAGE(16, 16) PINTABO_PAGE(17, 17) PINTABO_PAGE(18, 18) PINTABO_PAGE(19, 19) PINTABO_PAGE(20, 20)
 #undef PINTABO_PAGE
 
-int32_t requested_own_picture = 0;
-void own_page_f(void*) { build_page(requested_own_picture, conf->detailed); }
+void own_page_f(void*) { build_page(requested_picture(), requested_detailed()); }
 
 const int32_t pages_order[20] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 const page_builder pages_pointers[20] = {

@@ -17,9 +17,8 @@ extern const page_builder hpages_pointers[20];
 // overlay, palette and region count.
 void build_page(int picture, bool detailed);
 
-// The builder of the child's own pictures: builds `requested_own_picture`
-// in the variant the settings say.
-extern int32_t requested_own_picture;
+// The builder of the child's own pictures: builds the picture asked for
+// last (request_picture) in its variant.
 void own_page_f(void* param);
 
 // The white sheet of a picture, and the frame its regions stand in, under

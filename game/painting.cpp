@@ -92,7 +92,7 @@ void when_brush_select_scena_f(void*) {
 void redraw_scene_when_check_f(void*) {
     Action* a = Action_curent;
     if (conf->by_numbers != (a->iparam1 != 0)) {
-        nado_meniat_scenu = true;
+        request_picture_again(Keeping::nothing);
         signal_show_back_button = false;
     }
     a->iparam1 = conf->by_numbers;
@@ -101,8 +101,7 @@ void redraw_scene_when_check_f(void*) {
 void redraw_scene_when_check_complex_f(void*) {
     Action* a = Action_curent;
     if (conf->detailed == (a->iparam1 != 0)) return;
-    default_page();
-    ne_trogat_banki = true;
+    default_page(Keeping::tubes);
     signal_show_back_button = false;
     a->iparam1 = conf->detailed;
 }

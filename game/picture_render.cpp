@@ -6,16 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "anim/action.h"
 #include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/pages.h"
 #include "res/drawn_resources.h"
 #include "save/config.h"
-#include "scene/draw_blend.h"
 #include "scene/draw_list.h"
 #include "scene/model.h"
 #include "scene/object.h"
+#include "scene/recording.h"
 #include "shell/offscreen.h"
 #include "shell/scena.h"
 
@@ -96,12 +95,11 @@ Object* build_painted_picture(int number, bool detailed) {
 
 namespace {
 
-// Everything a frame in progress holds that drawing a tree of our own
-// would disturb, kept aside and put back.
-class Frame_aside {
+// The window's drawing state that drawing into a framebuffer of our own
+// changes, kept aside and put back.
+class Gl_aside {
 public:
-    Frame_aside() : target_(draw_list_target), state_(draw_state), object_(Object_curent), action_(Action_curent) {
-        queued_.swap(draw_blend_models.models);
+    Gl_aside() {
         glGetIntegerv(GL_VIEWPORT, viewport_);
         glGetFloatv(GL_COLOR_CLEAR_VALUE, clear_);
         glMatrixMode(GL_PROJECTION);
@@ -109,7 +107,7 @@ public:
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
     }
-    ~Frame_aside() {
+    ~Gl_aside() {
         glMatrixMode(GL_PROJECTION);
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
@@ -117,21 +115,11 @@ public:
         glClearColor(clear_[0], clear_[1], clear_[2], clear_[3]);
         Offscreen::draw_to_window(viewport_[2], viewport_[3]);
         glViewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
-        draw_blend_models.models.swap(queued_);
-        draw_list_target = target_;
-        draw_state = state_;
-        Object_curent = object_;
-        Action_curent = action_;
     }
-    Frame_aside(const Frame_aside&) = delete;
-    Frame_aside& operator=(const Frame_aside&) = delete;
+    Gl_aside(const Gl_aside&) = delete;
+    Gl_aside& operator=(const Gl_aside&) = delete;
 
 private:
-    Draw_list* target_;
-    Draw_state state_;
-    Object* object_;
-    Action* action_;
-    std::vector<Model*> queued_;
     GLint viewport_[4] = {0, 0, 0, 0};
     GLfloat clear_[4] = {0, 0, 0, 0};
 };
@@ -158,22 +146,17 @@ void eye_bounds(const Draw_record& r, double out[4]) {
 bool draw_picture_offscreen(Object* picture, Offscreen& work, Offscreen& into) {
     if (!picture || !work.ready() || !into.ready() || work.width() != into.width() || work.height() != into.height())
         return false;
-    Frame_aside aside;
+    Gl_aside aside;
     Draw_list list;
-    list.clear();
-    list.open();
-    draw_list_target = &list;
+    Recording recording(list);
     // Lit as the picture is in the game.
-    draw_state = Draw_state();
     draw_state.lighting = true;
     draw_state.lights = 1;
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
     picture->draw();
-    list.add_blended(draw_blend_models.models);
-    draw_blend_models.models.clear();
-    draw_list_target = nullptr;
+    recording.finish();
     if (list.records.empty()) {
         list.close();
         return false;

@@ -84,6 +84,9 @@ std::string read_image_file(const std::string& path, RgbImage& out) {
 
     const ImageHeader header = read_image_header(bytes.data(), bytes.size());
     if (header.kind == ImageHeader::unknown) return path + " is not a PNG or JPEG image";
+    // A header without a size would leave the decoder to allocate what the
+    // rest of the file declares.
+    if (header.width < 1 || header.height < 1) return path + " is damaged or not an image that can be read";
     if (header.width * header.height > max_image_pixels) return too_large(path, header.width, header.height);
 
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));

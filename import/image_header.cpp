@@ -1,14 +1,17 @@
 #include "image_header.h"
 
+#include <csetjmp>
 #include <cstdint>
+#include <cstdio>  // before jpeglib.h, which uses FILE
 #include <cstring>
+
+#include <jpeglib.h>
+#include <png.h>
 
 namespace {
 
-uint32_t be32(const unsigned char* p) {
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 | p[3];
-}
 unsigned be16(const unsigned char* p) { return static_cast<unsigned>(p[0]) << 8 | p[1]; }
+uint32_t be32(const unsigned char* p) { return static_cast<uint32_t>(be16(p)) << 16 | be16(p + 2); }
 
 // The orientation tag of an Exif block (what follows "Exif\0\0"): a TIFF
 // header, then the first directory's entries. 1 when absent or damaged.
@@ -34,47 +37,82 @@ int exif_orientation(const unsigned char* tiff, size_t size) {
     return 1;
 }
 
+// libjpeg reports a fatal error by calling error_exit, which must not
+// return: it jumps back to read_jpeg. Warnings (a stray byte between two
+// segments, say) are not written anywhere.
+struct JpegErrors {
+    jpeg_error_mgr mgr;
+    std::jmp_buf back;
+};
+
+void jpeg_failed(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->back, 1); }
+void jpeg_quiet(j_common_ptr, int) {}
+
 void read_jpeg(const unsigned char* b, size_t size, ImageHeader& out) {
-    size_t at = 2;
-    while (at + 4 <= size) {
-        if (b[at] != 0xFF) return;
-        const unsigned marker = b[at + 1];
-        if (marker == 0xFF) {  // fill byte
-            ++at;
-            continue;
-        }
-        if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // no length
-            at += 2;
-            continue;
-        }
-        if (marker == 0xD9 || marker == 0xDA) return;  // end of image, start of scan
-        const size_t length = be16(b + at + 2);
-        if (length < 2 || at + 2 + length > size) return;
-        const unsigned char* body = b + at + 4;
-        const size_t body_size = length - 2;
-        if (marker == 0xE1 && body_size >= 6 && std::memcmp(body, "Exif\0\0", 6) == 0)
-            out.orientation = exif_orientation(body + 6, body_size - 6);
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame && body_size >= 5) {
-            out.height = be16(body + 1);
-            out.width = be16(body + 3);
-            return;
-        }
-        at += 2 + length;
+    jpeg_decompress_struct info;
+    JpegErrors errors;
+    info.err = jpeg_std_error(&errors.mgr);
+    errors.mgr.error_exit = jpeg_failed;
+    errors.mgr.emit_message = jpeg_quiet;
+    jpeg_create_decompress(&info);
+    if (setjmp(errors.back) == 0) {
+        jpeg_mem_src(&info, b, static_cast<unsigned long>(size));
+        jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+        jpeg_read_header(&info, TRUE);
     }
+    // What the header gave before it ended, well or not: a frame header
+    // read is the size the decoder would allocate for.
+    out.width = info.image_width;
+    out.height = info.image_height;
+    for (jpeg_saved_marker_ptr m = info.marker_list; m; m = m->next)
+        if (m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && std::memcmp(m->data, "Exif\0\0", 6) == 0) {
+            out.orientation = exif_orientation(m->data + 6, m->data_length - 6);
+            break;
+        }
+    jpeg_destroy_decompress(&info);
+}
+
+struct PngSource {
+    const unsigned char* bytes;
+    size_t size, at;
+};
+
+void png_take(png_structp png, png_bytep to, png_size_t n) {
+    PngSource* src = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (n > src->size - src->at) png_error(png, "cut short");
+    std::memcpy(to, src->bytes + src->at, n);
+    src->at += n;
+}
+
+void png_failed(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void png_quiet(png_structp, png_const_charp) {}
+
+void read_png(const unsigned char* b, size_t size, ImageHeader& out) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, png_failed, png_quiet);
+    if (!png) return;
+    png_infop info = png_create_info_struct(png);
+    PngSource src{b, size, 0};
+    if (info && setjmp(png_jmpbuf(png)) == 0) {
+        png_set_read_fn(png, &src, png_take);
+        png_read_info(png, info);
+    }
+    // The header chunk read, checksum and all, is what the decoder uses,
+    // whatever follows it.
+    // (0 until the header chunk was read whole.)
+    if (info) {
+        out.width = png_get_image_width(png, info);
+        out.height = png_get_image_height(png, info);
+    }
+    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
 }
 
 }  // namespace
 
 ImageHeader read_image_header(const unsigned char* b, size_t size) {
     ImageHeader out;
-    static const unsigned char png_signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (size >= 8 && std::memcmp(b, png_signature, 8) == 0) {
+    if (size >= 8 && png_sig_cmp(b, 0, 8) == 0) {
         out.kind = ImageHeader::png;
-        if (size >= 24 && std::memcmp(b + 12, "IHDR", 4) == 0) {
-            out.width = be32(b + 16);
-            out.height = be32(b + 20);
-        }
+        read_png(b, size, out);
     } else if (size >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) {
         out.kind = ImageHeader::jpeg;
         read_jpeg(b, size, out);

@@ -8,6 +8,7 @@
 #include "label_ops.h"
 #include "paintable_regions.h"
 #include "picture_frame.h"
+#include "raster_filters.h"
 #include "region_shape.h"
 #include "triangulate.h"
 
@@ -16,38 +17,7 @@ namespace {
 constexpr float kDarker = 30;   // L* below what closing the line over would give
 constexpr float kDarkest = 55;  // L* at most
 constexpr float kGreyest = 22;  // chroma at most: pencil, ink, black crayon
-
-// The largest (or, with `least`, the smallest) value within `r` pixels
-// (a square) of every pixel.
-std::vector<float> local_extreme(std::vector<float> v, int w, int h, int r, bool least) {
-    const auto pick = [least](float a, float b) { return least ? std::min(a, b) : std::max(a, b); };
-    std::vector<float> row(v.size());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            float m = v[static_cast<size_t>(y) * w + x];
-            for (int k = std::max(0, x - r); k <= std::min(w - 1, x + r); ++k) m = pick(m, v[static_cast<size_t>(y) * w + k]);
-            row[static_cast<size_t>(y) * w + x] = m;
-        }
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            float m = row[static_cast<size_t>(y) * w + x];
-            for (int k = std::max(0, y - r); k <= std::min(h - 1, y + r); ++k) m = pick(m, row[static_cast<size_t>(k) * w + x]);
-            v[static_cast<size_t>(y) * w + x] = m;
-        }
-    return v;
-}
-
-// The mask grown by one pixel towards its four neighbours.
-std::vector<uint8_t> widened(const std::vector<uint8_t>& mask, int w, int h) {
-    std::vector<uint8_t> out(mask);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const size_t p = static_cast<size_t>(y) * w + x;
-            out[p] = mask[p] || (x > 0 && mask[p - 1]) || (x + 1 < w && mask[p + 1]) || (y > 0 && mask[p - w]) ||
-                     (y + 1 < h && mask[p + w]);
-        }
-    return out;
-}
+constexpr float kSmallRegion = 2.5f;  // number rooms across: a region its features may cramp
 
 // Keeps the marks that are lines: their bounding box spans `length`, and
 // they are on average no wider than `width` (twice the area over the
@@ -80,8 +50,7 @@ void keep_line_marks(std::vector<uint8_t>& ink, int w, int h, float length, floa
 std::vector<uint8_t> dark_lines(const LabImage& lab, const InkOptions& opt) {
     const int w = lab.w, h = lab.h;
     const size_t n = static_cast<size_t>(w) * h;
-    std::vector<float> light(n);
-    for (size_t p = 0; p < n; ++p) light[p] = lab.at(p)[0];
+    const std::vector<float> light = lightness_of(lab);
     // Closing the lightness (brightest around, then darkest of that) fills
     // dark lines narrower than the reach but leaves edges where they are.
     const int r = static_cast<int>(std::ceil(opt.reach));
@@ -100,7 +69,7 @@ std::vector<uint8_t> dark_lines(const LabImage& lab, const InkOptions& opt) {
     return lines;
 }
 
-void part_along_lines(RegionImage& img, std::vector<uint8_t>& lines, float min_radius) {
+void part_along_lines(RegionImage& img, std::vector<uint8_t>& lines, float min_radius, float fill_below) {
     const int w = img.w, h = img.h;
     // The regions with the lines taken out, in 4-connected pieces; the
     // lines are widened by a pixel first, so a diagonal line holds too.
@@ -130,7 +99,9 @@ void part_along_lines(RegionImage& img, std::vector<uint8_t>& lines, float min_r
         if (cut[p] < 0) continue;
         const int k = piece[p];
         if (k != largest[cut[p]] && radius[k] < min_radius) {
-            lines[p] = 1;
+            // Filled when it is as thin as a line; else it stays with the
+            // piece of its region beside it, painted with it.
+            if (radius[k] < fill_below) lines[p] = 1;
         } else {
             label[p] = big[cut[p]] > 1 ? img.count() + k : cut[p];
             queue.push_back(static_cast<int>(p));
@@ -148,7 +119,7 @@ void part_along_lines(RegionImage& img, std::vector<uint8_t>& lines, float min_r
     drop_empty_regions(img);
 }
 
-std::vector<uint8_t> ink_over_regions(std::vector<uint8_t> ink, const RegionImage& img, const InkOptions& opt) {
+std::vector<uint8_t> ink_clear_of_borders(std::vector<uint8_t> ink, const RegionImage& img, const InkOptions& opt) {
     const int w = img.w, h = img.h;
     const size_t n = ink.size();
     std::vector<uint8_t> border(n, 0);
@@ -160,20 +131,34 @@ std::vector<uint8_t> ink_over_regions(std::vector<uint8_t> ink, const RegionImag
     const std::vector<float> to_border = squared_distance(border, w, h);
     for (size_t p = 0; p < n; ++p)
         if (to_border[p] <= opt.clear * opt.clear) ink[p] = 0;
-    keep_line_marks(ink, w, h, opt.min_length, opt.reach * 0.8f);
-    for (int round = 0; round < 4; ++round) {
-        const std::vector<int> parted = parted_regions(img, ink, opt.erode);
-        const std::vector<RegionStats> room = region_stats(carved(img, ink));
-        std::vector<uint8_t> spoilt(img.count(), 0);
-        bool any = false;
-        for (int r = 0; r < img.count(); ++r) {
-            spoilt[r] = parted[r] >= 0 || room[r].radius < opt.number;
-            any = any || spoilt[r];
-        }
-        if (!any) break;
-        for (size_t p = 0; p < n; ++p)
-            if (spoilt[img.label[p]]) ink[p] = 0;
-    }
+    keep_line_marks(ink, w, h, opt.min_mark, static_cast<float>(w + h));
+    return ink;
+}
+
+std::vector<int> cramped_by_ink(const RegionImage& img, const std::vector<uint8_t>& ink, const InkOptions& opt) {
+    const std::vector<RegionStats> own = region_stats(img), room = region_stats(carved(img, ink));
+    std::vector<int> out;
+    for (int r = 0; r < img.count(); ++r)
+        if (room[r].radius < opt.number && own[r].radius < kSmallRegion * opt.number)
+            out.push_back(r);
+    return out;
+}
+
+std::vector<uint8_t> ink_over_regions(const std::vector<uint8_t>& lines, const RegionImage& img, const InkOptions& opt) {
+    std::vector<uint8_t> ink = ink_clear_of_borders(lines, img, opt);
+    // Where a region's number has no room, the ink makes way for it around
+    // the middle of the region (its pole without the ink), as a printed
+    // page breaks its lines around a number; the rest of the ink stays.
+    const std::vector<RegionStats> own = region_stats(img), room = region_stats(carved(img, ink));
+    std::vector<uint8_t> middle(ink.size(), 0);
+    bool any = false;
+    for (int r = 0; r < img.count(); ++r)
+        if (room[r].radius < opt.number && own[r].pole >= 0) middle[static_cast<size_t>(own[r].pole)] = any = true;
+    if (!any) return ink;
+    const std::vector<uint8_t> way = grown_mask(middle, img.w, img.h, opt.number + 1);
+    for (size_t p = 0; p < ink.size(); ++p)
+        if (way[p]) ink[p] = 0;
+    keep_line_marks(ink, img.w, img.h, opt.min_mark, static_cast<float>(img.w + img.h));
     return ink;
 }
 

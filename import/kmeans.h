@@ -15,4 +15,7 @@ struct Clusters {
     std::vector<int> of_pixel;  // cluster of each pixel
 };
 
-Clusters kmeans_lab(const LabImage& img, int k, uint64_t seed = 0x5eed);
+// With `weight` (one per pixel), a pixel counts that much: clusters go
+// where the weight is, so detail gets colours of its own before a flat
+// sky gets many shades.
+Clusters kmeans_lab(const LabImage& img, int k, uint64_t seed = 0x5eed, const std::vector<float>* weight = nullptr);

@@ -6,18 +6,18 @@
 #include "digit_glyphs.h"
 #include "ink_lines.h"
 #include "kmeans.h"
+#include "line_art.h"
 #include "number_places.h"
-#include "paintable_regions.h"
 #include "palette.h"
+#include "photo_regions.h"
+#include "picture_detail.h"
 #include "picture_frame.h"
+#include "region_colouring.h"
 #include "resample.h"
 #include "smoothing.h"
+#include "variant_limits.h"
 
 namespace {
-
-// How far (working pixels) a smoothed, simplified border may stray from the
-// raster's edge of a region.
-constexpr double kSlack = 1.0;
 
 // No colour of the picture lies further than this (Delta E) from its mean.
 constexpr float kFlat = 3.0f;
@@ -35,57 +35,90 @@ bool is_flat(const LabImage& img) {
     return true;
 }
 
-// The circle the smallest number with its halo needs, clear of the outline.
-double number_circle(const DigitGlyphs& glyphs) {
-    double widest = 0;
-    for (int d = 1; d <= 9; ++d) widest = std::max(widest, glyphs.width(d));
-    return 2 * (frame::outline_width / 2 + frame::digit_halo + frame::min_digit / 2 * std::hypot(1.0, widest));
-}
-
-// The clusters cut into regions a child can paint, and the dark lines: what
-// they close off becomes a region of its own (when the regions then still
-// pass), the rest is left in `lines` for the ink. "" or what went wrong.
-std::string cut_regions(const LabImage& lab, const Clusters& clusters, const RegionLimits& lim, const InkOptions& ink,
-                        RegionImage& img, std::vector<uint8_t>& lines, float& smallest) {
-    const std::string error =
-        paintable_regions(clusters.of_pixel, lab.w, lab.h, clusters.centres, lim, img, smallest);
-    if (!error.empty()) return error;
-    lines = dark_lines(lab, ink);
-    RegionImage parted = img;
-    std::vector<uint8_t> closed = lines;
-    part_along_lines(parted, closed, lim.min_radius);
-    float least = 0;
-    if (finish_regions(parted, lim, least).empty()) {
-        img = std::move(parted);
-        lines = std::move(closed);
-        smallest = least;
-    }
-    if (img.count() < 2) return "no part of the picture is large enough to paint on its own";
-    if (img.count() > page_max_regions)
-        return "the picture would need more than " + std::to_string(page_max_regions) + " regions";
-    return "";
-}
-
-// The tubes for the regions' clusters; the regions then carry tube numbers
-// and are ordered by tube, then top to bottom.
-Palette number_by_tube(RegionImage& img, const Clusters& clusters) {
+// One palette for every variant, made from the clusters they use; the
+// regions then carry tube numbers and are ordered by tube, then top to
+// bottom.
+Palette number_by_tube(std::vector<VariantCut>& cuts, const Clusters& clusters) {
     std::vector<int> per_cluster(clusters.centres.size(), 0);
     std::vector<size_t> area(clusters.centres.size(), 0);
-    for (int c : img.colour) ++per_cluster[c - 1];
-    for (int l : img.label) ++area[img.colour[l] - 1];
+    for (const VariantCut& cut : cuts) {
+        for (int c : cut.img.colour) ++per_cluster[c - 1];
+        for (int l : cut.img.label) ++area[cut.img.colour[l] - 1];
+    }
     const Palette palette = make_palette(clusters.centres, per_cluster, area);
-    for (int& c : img.colour) c = palette.tube_of_cluster[c - 1];
-    sort_regions(img);
+    for (VariantCut& cut : cuts) {
+        for (int& c : cut.img.colour) c = palette.tube_of_cluster[c - 1];
+        sort_regions(cut.img);
+    }
     return palette;
+}
+
+// Tubes for a page without colours of its own: as many as asked for, but
+// no more than the variant with the fewest regions can use (and five at
+// least), each variant's regions coloured so that no neighbours match.
+std::vector<uint32_t> colour_page(std::vector<VariantCut>& cuts, int colours) {
+    int fewest = colours;
+    for (const VariantCut& cut : cuts) fewest = std::min(fewest, cut.img.count());
+    int soft = 0;
+    const std::vector<uint32_t> palette = cheerful_palette(std::clamp(fewest, 5, colours), soft);
+    for (VariantCut& cut : cuts) {
+        cut.img.colour = colour_regions(cut.img, static_cast<int>(palette.size()), soft);
+        sort_regions(cut.img);
+    }
+    return palette;
+}
+
+// A page's own ink, drawn as it is, but not in a region it would leave
+// without room for its number.
+std::vector<uint8_t> drawn_ink(std::vector<uint8_t> ink, const RegionImage& img, float number) {
+    const std::vector<RegionStats> room = number_places(img, ink);
+    for (size_t p = 0; p < ink.size(); ++p)
+        if (room[img.label[p]].radius < number) ink[p] = 0;
+    return ink;
+}
+
+// The cut variant with its tubes as a page: the record, the ink clear of
+// the numbers, the meshes and the archive's entries. "" or what went wrong.
+std::string assemble_variant(const WorkingPicture& work, const VariantCut& cut, const VariantLimits& limits,
+                             const std::vector<uint32_t>& palette, const PictureRequest& request,
+                             const DigitGlyphs& glyphs, ImportedVariant& out) {
+    out.smallest_circle = 2 * cut.smallest / work.px_per_unit();
+    PageInfo& info = out.info;
+    info.number = request.number;
+    info.name = request.name;
+    info.detailed = cut.detailed;
+    info.tubes = static_cast<int>(palette.size());
+    std::copy(palette.begin(), palette.end(), info.palette);
+    for (int c : cut.img.colour) ++info.variant.regions[c - 1];
+    info.variant.total = cut.img.count();
+
+    // The numbers keep clear of the ink.
+    const std::vector<uint8_t> ink = cut.ink_as_drawn ? drawn_ink(cut.lines, cut.img, limits.ink.number)
+                                                      : ink_over_regions(cut.lines, cut.img, limits.ink);
+    const std::vector<RegionStats> room = number_places(cut.img, ink);
+
+    BuiltPicture& pic = out.pic;
+    pic.number = request.number;
+    pic.detailed = cut.detailed;
+    pic.palette = palette;
+    pic.smallest_circle = out.smallest_circle;
+    if (!assemble_picture(pic, cut.img, &room, ink_triangles(ink, cut.img.w, cut.img.h, work.place), glyphs,
+                          work.place))
+        return pic.error;
+    pic.entries.emplace_back("page_info", write_page_info(info));
+    return "";
 }
 
 }  // namespace
 
-double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
-
-double min_circle_of(bool detailed, const DigitGlyphs& glyphs) {
-    return std::max(detailed ? frame::detailed_min_circle : frame::simple_min_circle, number_circle(glyphs));
+void renumber(ImportedVariant& variant, int number) {
+    variant.info.number = number;
+    variant.pic.number = number;
+    for (auto& [name, bytes] : variant.pic.entries)
+        if (name == "page_info") bytes = write_page_info(variant.info);
 }
+
+double WorkingPicture::px_per_unit() const { return Grid::px_per_unit / frame::unit / place.scale; }
 
 std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scale) {
     int w = 0, h = 0;
@@ -94,65 +127,54 @@ std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scal
     if (is_flat(lab)) return "the picture is one flat colour: there is nothing to paint";
     out.lab = smooth_edges(lab);
     out.place.scale = scale;
-    out.place.slack = kSlack;
+    out.place.slack = border_slack;
     out.place.offset = {(Grid::w - scale * w) / 2.0, (Grid::h - scale * h) / 2.0};
+    out.line_art = is_line_art(out.lab, out.px_per_unit());
     return "";
 }
 
-ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest& request, const DigitGlyphs& glyphs,
+ImportedPicture import_picture(const WorkingPicture& work, const PictureRequest& request, const DigitGlyphs& glyphs,
                                const std::function<void(double)>& progress) {
     const auto report = [&](double done) {
         if (progress) progress(done);
     };
-    ImportedVariant out;
-    const int k = request.colours > 0 ? request.colours : (request.detailed ? 9 : 7);
-    const Clusters clusters = kmeans_lab(work.lab, k);
-    report(0.2);
-
-    const double px_per_unit = work.px_per_unit();
-    RegionLimits lim;
-    lim.min_radius = static_cast<float>(min_circle_of(request.detailed, glyphs) / 2 * px_per_unit + kSlack);
-    lim.open = static_cast<float>(0.16 * px_per_unit);
-    lim.erode = static_cast<float>(frame::outline_width / 2 * px_per_unit);
-    InkOptions ink_opt;
-    ink_opt.reach = static_cast<float>(0.35 * px_per_unit);
-    ink_opt.min_length = static_cast<float>(1.6 * px_per_unit);
-    ink_opt.clear = static_cast<float>(0.4 * px_per_unit);
-    ink_opt.erode = lim.erode;
-    ink_opt.number = static_cast<float>(number_circle(glyphs) / 2 * px_per_unit + kSlack);
-    RegionImage img;
-    std::vector<uint8_t> lines;
-    float smallest = 0;
-    out.error = cut_regions(work.lab, clusters, lim, ink_opt, img, lines, smallest);
-    if (!out.error.empty()) return out;
-    out.smallest_circle = 2 * smallest / px_per_unit;
-    report(0.6);
-    const Palette palette = number_by_tube(img, clusters);
-
-    PageInfo& info = out.info;
-    info.number = request.number;
-    info.name = request.name;
-    info.detailed = request.detailed;
-    info.tubes = static_cast<int>(palette.rgb.size());
-    std::copy(palette.rgb.begin(), palette.rgb.end(), info.palette);
-    for (int c : img.colour) ++info.variant.regions[c - 1];
-    info.variant.total = img.count();
-
-    // The numbers keep clear of the ink.
-    const std::vector<uint8_t> ink = ink_over_regions(lines, img, ink_opt);
-    const std::vector<RegionStats> room = number_places(img, ink);
-    report(0.7);
-
-    BuiltPicture& pic = out.pic;
-    pic.number = request.number;
-    pic.detailed = request.detailed;
-    pic.palette = palette.rgb;
-    pic.smallest_circle = out.smallest_circle;
-    if (!assemble_picture(pic, img, &room, ink_triangles(ink, img.w, img.h, work.place), glyphs, work.place)) {
-        out.error = pic.error;
-        return out;
+    ImportedPicture out;
+    std::vector<VariantLimits> limits;
+    for (bool detailed : {false, true})
+        if (detailed ? request.detailed : request.simple)
+            limits.push_back(variant_limits(detailed, work.px_per_unit(), glyphs));
+    const int k = request.colours > 0 ? request.colours : default_colours;
+    std::vector<VariantCut> cuts;
+    std::vector<uint32_t> palette;
+    if (work.line_art) {
+        const std::vector<uint8_t> ink = page_ink(work.lab, work.px_per_unit());
+        report(0.1);
+        cuts.resize(limits.size());
+        for (size_t v = 0; v < limits.size(); ++v) {
+            out.error = cut_line_art_variant(ink, work.lab.w, work.lab.h, limits[v], work.px_per_unit(), cuts[v]);
+            if (!out.error.empty()) return out;
+        }
+        palette = colour_page(cuts, k);
+    } else {
+        // Colours go where the detail is, not to a flat sky's shades.
+        const std::vector<float> weight =
+            detail_weights(colour_gradient(work.lab), work.lab.w, work.lab.h, work.px_per_unit());
+        Clusters clusters = kmeans_lab(work.lab, k, 0x5eed, &weight);
+        report(0.1);
+        out.error = cut_photo_variants(work.lab, clusters, limits, cuts);
+        if (!out.error.empty()) return out;
+        palette = number_by_tube(cuts, clusters).rgb;
     }
-    pic.entries.emplace_back("page_info", write_page_info(info));
-    report(1.0);
+    report(0.6);
+
+    for (size_t v = 0; v < cuts.size(); ++v) {
+        out.variants.emplace_back();
+        out.error = assemble_variant(work, cuts[v], limits[v], palette, request, glyphs, out.variants.back());
+        if (!out.error.empty()) {
+            out.variants.clear();
+            return out;
+        }
+        report(0.6 + 0.4 * (v + 1) / cuts.size());
+    }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "game/page_info.h"
 #include "page_assembly.h"
@@ -9,23 +10,31 @@
 
 class DigitGlyphs;
 
-// A photo or a drawing turned into a page of the game.
+// A photo, a drawing or a colouring page turned into a page of the game, in
+// one or both variants with one palette between them, as the built-in
+// pictures have.
 //
 // The picture is resampled to its working raster, half the picture raster's
 // resolution (Grid), smoothed with its edges kept, and shared by both
-// variants. Each variant then groups its colours by k-means, cuts the
-// clusters into regions, merges every region a child's brush cannot fill
-// (its inscribed circle under 1.2 picture units simple, 0.7 detailed, or
-// under what the smallest number needs) into its nearest neighbour in
-// colour, makes a region of what dark lines close off and keeps the rest of
-// them as ink, lifts the palette, and assembles the archive the way the
-// picture builder does, centred in the picture's area.
+// variants. A colouring page (line_art.h) is cut along its lines and its
+// regions coloured so that no neighbours match (region_colouring.h). A
+// photo or a coloured drawing (photo_regions.h) has its colours grouped
+// once by k-means, detail counting more than flat ground; each variant cuts
+// the clusters into regions a child's brush can fill (an inscribed circle
+// of 1.2 picture units simple, 0.7 detailed, or what the smallest number
+// needs), joins the bands of soft gradients, and keeps the picture's
+// features as ink (feature_lines.h, ink_lines.h); a cluster one variant
+// loses goes to its nearest in both, so that both use the same tubes. Each
+// variant is then assembled the way the picture builder does it, centred
+// in the picture's area.
 
 constexpr int working_scale = 2;  // picture raster pixels per working pixel
+constexpr int default_colours = 8;
 
 struct WorkingPicture {
     LabImage lab;  // smoothed
     RasterPlacement place;
+    bool line_art = false;  // a colouring page: dark lines on paper, no colours
 
     double px_per_unit() const;  // working pixels per picture unit
 };
@@ -34,9 +43,9 @@ struct WorkingPicture {
 // `scale` makes a quicker, rougher page.
 std::string prepare_picture(const RgbImage& photo, WorkingPicture& out, int scale = working_scale);
 
-struct VariantRequest {
-    bool detailed = false;
-    int colours = 0;  // 5 to 9; 0 for the variant's default (7 simple, 9 detailed)
+struct PictureRequest {
+    bool simple = true, detailed = true;
+    int colours = 0;  // tubes, 5 to 9; 0 for default_colours
     int number = own_picture_first;
     std::string name;
 };
@@ -45,14 +54,16 @@ struct ImportedVariant {
     BuiltPicture pic;  // with every archive entry, "page_info" last
     PageInfo info;
     double smallest_circle = 0;  // picture units
-    std::string error;
 };
 
-// `progress` hears 0 to 1 as the steps complete.
-ImportedVariant import_variant(const WorkingPicture& work, const VariantRequest& request, const DigitGlyphs& glyphs,
-                               const std::function<void(double)>& progress = {});
+struct ImportedPicture {
+    std::vector<ImportedVariant> variants;  // the simple one first
+    std::string error;                      // empty when every variant was made
+};
 
-// The smallest inscribed circle a variant's regions keep, picture units:
-// the bound of the built-in pictures (1.2 simple, 0.7 detailed), or more
-// where the smallest number with its halo needs more room.
-double min_circle_of(bool detailed, const DigitGlyphs& glyphs);
+// The variant as picture `number` (its record and archive name).
+void renumber(ImportedVariant& variant, int number);
+
+// `progress` hears 0 to 1 as the steps complete.
+ImportedPicture import_picture(const WorkingPicture& work, const PictureRequest& request, const DigitGlyphs& glyphs,
+                               const std::function<void(double)>& progress = {});

@@ -108,3 +108,21 @@ Palette make_palette(const std::vector<Lab>& centres, const std::vector<int>& re
     for (const Lab& t : tubes) out.rgb.push_back(rgb_of_lab(gamut_mapped(t)));
     return out;
 }
+
+std::vector<uint32_t> cheerful_palette(int tubes, int& soft) {
+    // In rainbow order; `rank` is the order they are taken in.
+    struct Tube {
+        uint32_t rgb;
+        int rank;
+    };
+    static const Tube kTubes[9] = {{0xF25C54, 1}, {0xFF9F1C, 5}, {0xFFD93D, 2}, {0x8ACB4F, 3}, {0x2EC4B6, 8},
+                                   {0xB9E3F7, 0}, {0x4D8FEA, 4}, {0xA56CDB, 7}, {0xF78FC4, 6}};
+    std::vector<uint32_t> out;
+    soft = 0;
+    for (const Tube& t : kTubes)
+        if (t.rank < tubes) {
+            out.push_back(t.rgb);
+            if (t.rank == 0) soft = static_cast<int>(out.size());
+        }
+    return out;
+}

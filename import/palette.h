@@ -26,3 +26,9 @@ struct Palette {
 // apart enough to tell.
 Palette make_palette(const std::vector<Lab>& centres, const std::vector<int>& regions,
                      const std::vector<size_t>& pixels, int min_tubes = 5);
+
+// Tubes for a page that brings no colours of its own (a colouring page):
+// `tubes` (5 to 9) clean, cheerful colours children tell apart, in rainbow
+// order, one of them a soft pale blue for the background; `soft` is its
+// tube (1-based).
+std::vector<uint32_t> cheerful_palette(int tubes, int& soft);

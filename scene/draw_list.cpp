@@ -11,6 +11,7 @@
 #include "scene/draw_blend.h"
 #include "scene/model.h"
 #include "scene/object.h"
+#include "scene/recording.h"
 
 Draw_state draw_state;
 Draw_list* draw_list_target = nullptr;
@@ -284,15 +285,10 @@ bool Draw_list::same_as(const Draw_list& other) const {
 
 void draw_tree_now(Object* root) {
     Draw_list list;
-    list.clear();
-    list.open();
-    Draw_list* before = draw_list_target;
-    draw_list_target = &list;
-    draw_state = Draw_state();
-    root->draw();
-    draw_list_target = before;
-    list.add_blended(draw_blend_models.models);
-    draw_blend_models.models.clear();
+    {
+        Recording recording(list);
+        root->draw();
+    }
     list.issue();
     list.close();
 }

@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev
   xvfb xauth xdotool imagemagick
-  libfreetype-dev fonts-dejavu-core libpng-dev libpolyclipping-dev
+  libfreetype-dev fonts-dejavu-core libpng-dev libjpeg62-turbo-dev libpolyclipping-dev
   libcairo2-dev poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream

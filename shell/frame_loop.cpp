@@ -4,9 +4,9 @@
 #include <SDL/SDL.h>
 
 #include "res/texturebase.h"
-#include "scene/draw_blend.h"
 #include "scene/draw_list.h"
 #include "scene/object.h"
+#include "scene/recording.h"
 #include "shell/frame_clock.h"
 #include "shell/frame_pacer.h"
 #include "shell/hits.h"
@@ -31,15 +31,10 @@ Draw_list cursor_list;
 void record_tree(Object* root, Draw_list& into) {
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
-    into.clear();
-    into.open();
-    draw_list_target = &into;
-    draw_state = Draw_state();
+    Recording recording(into);
     root->draw();
-    into.add_blended(draw_blend_models.models);
-    draw_blend_models.models.clear();
+    recording.finish();
     into.note_lights();
-    draw_list_target = nullptr;
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
+#include "game/page_table.h"
 #include "game/pages.h"
+#include "save/config.h"
 #include "game/tubes.h"
 #include "scene/object.h"
 
@@ -13,6 +15,8 @@ Object* old_scena = nullptr;
 Object* old_colors = nullptr;
 
 namespace {
+int asked_number = 1;
+bool asked_detailed = false;
 // The mode the tubes on screen were made for: a request to keep them that
 // is overtaken by a change of mode before it is carried out (a variant and
 // a mode change in the same frame) must not keep paint-by-number tubes in
@@ -45,7 +49,30 @@ void scena_loader_f(void* tube_holder) {
     old_colors = tubes;
 }
 
+void request_picture(int number, bool detailed, Keeping keep) {
+    asked_number = number;
+    asked_detailed = detailed;
+    if (number >= 1 && number <= page_count)
+        novaia_scena = detailed ? hpages_pointers[number - 1] : pages_pointers[number - 1];
+    else
+        novaia_scena = own_page_f;
+    nado_meniat_scenu = true;
+    // Another picture has tubes of its own in paint by numbers, whatever
+    // an earlier request of this frame (a clear, say) wanted to keep.
+    if (conf && number != conf->get_page()) ne_trogat_banki = no_clean_brush = false;
+    if (keep != Keeping::nothing) ne_trogat_banki = true;
+    if (keep == Keeping::tubes_and_brush) no_clean_brush = true;
+}
+
+void request_picture_again(Keeping keep) { request_picture(asked_number, asked_detailed, keep); }
+
+int requested_picture() { return asked_number; }
+
+bool requested_detailed() { return asked_detailed; }
+
 void reset_scene_requests() {
+    asked_number = 1;
+    asked_detailed = false;
     novaia_scena = page01_f;
     nado_meniat_scenu = true;
     ne_trogat_banki = false;

@@ -44,11 +44,7 @@ void create_exit_confirmation_f(void*) { build_question("menu_exit", -0.2, when_
 void when_mouse_select_button_clear_f(void* container) {
     if (!ok_fires()) return;
     play_button_sound();
-    if (conf->by_numbers) {
-        nado_meniat_scenu = true;
-        no_clean_brush = true;
-        ne_trogat_banki = true;
-    }
+    if (conf->by_numbers) request_picture_again(Keeping::tubes_and_brush);
     conf->clear_color();
     static_cast<Object*>(container)->event.send(1);
     hits_layer1 = false;

@@ -117,11 +117,10 @@ void when_mouse_select_help_screen_button_f(void*) {
     if (conf->by_numbers == numbers && conf->detailed == detailed) return;
     play_button_sound();
     conf->detailed = detailed;
-    // The tubes stay when only the variant changes.
-    if (conf->by_numbers != numbers)
-        conf->by_numbers = numbers;
-    else
-        ne_trogat_banki = true;
-    default_page();  // the picture on screen, rebuilt in the new mode
+    // The tubes stay when only the variant changes; the picture on screen
+    // is built again in the new mode.
+    const bool mode_changes = conf->by_numbers != numbers;
+    conf->by_numbers = numbers;
+    default_page(mode_changes ? Keeping::nothing : Keeping::tubes);
     signal_show_back_button = false;
 }

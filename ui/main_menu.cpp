@@ -161,7 +161,7 @@ void when_mouse_select_button_clearall_f(void* container) {
     if (menu_block) return;
     if (!(hits.is_hit() && mouse.left_click) && !take_key(key_return)) return;
     play_button_sound();
-    if (conf->by_numbers) nado_meniat_scenu = no_clean_brush = ne_trogat_banki = true;
+    if (conf->by_numbers) request_picture_again(Keeping::tubes_and_brush);
     conf->clearall_color();
     static_cast<Object*>(container)->event.send(1);
     hits_layer2 = false;

@@ -52,18 +52,17 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "import_sheet: %s: %s\n", argv[i], error.c_str());
             return 1;
         }
+        PictureRequest request;
+        request.name = "sheet";
+        const ImportedPicture made = import_picture(work, request, glyphs);
+        if (!made.error.empty()) {
+            std::fprintf(stderr, "import_sheet: %s: %s\n", argv[i], made.error.c_str());
+            return 1;
+        }
         std::vector<Image> row;
-        for (bool detailed : {false, true}) {
-            VariantRequest request;
-            request.detailed = detailed;
-            request.name = "sheet";
-            const ImportedVariant v = import_variant(work, request, glyphs);
-            if (!v.error.empty()) {
-                std::fprintf(stderr, "import_sheet: %s: %s\n", argv[i], v.error.c_str());
-                return 1;
-            }
+        for (const ImportedVariant& v : made.variants) {
             std::printf("%s, %s: %d regions in %d colours, smallest circle %.2f units\n", argv[i],
-                        detailed ? "detailed" : "simple", v.info.variant.total, v.info.tubes, v.smallest_circle);
+                        v.info.detailed ? "detailed" : "simple", v.info.variant.total, v.info.tubes, v.smallest_circle);
             row.push_back(render_picture(v.pic, kPxPerUnit, true));
             row.push_back(render_picture(v.pic, kPxPerUnit, false));
         }

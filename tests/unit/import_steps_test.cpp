@@ -176,8 +176,9 @@ TEST(ImportSteps, ThePaletteKeepsHuesAndComesOutBrightEnough) {
 }
 
 TEST(ImportSteps, HeadersAreReadBeforeDecodingAndCamerasTurnedUpright) {
-    const unsigned char png[24] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                                   0, 0, 0x1F, 0x40, 0, 0, 0x17, 0x70};
+    // A PNG's header chunk, checksum and all: 8000 x 6000, 8-bit RGB.
+    const unsigned char png[33] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                                   0, 0, 0x1F, 0x40, 0, 0, 0x17, 0x70, 8, 2, 0, 0, 0, 0xBE, 0x06, 0x73, 0x69};
     const ImageHeader p = read_image_header(png, sizeof png);
     EXPECT_EQ(p.kind, ImageHeader::png);
     EXPECT_EQ(p.width * p.height, 8000ll * 6000);

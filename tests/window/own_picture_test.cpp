@@ -16,11 +16,13 @@
 #include "game/page_catalogue.h"
 #include "res/platform.h"
 #include "res/platform_process.h"
+#include "res/png_encode.h"
 #include "save/config.h"
 #include "shell/startup.h"
 #include "support/drawings.h"
 #include "ui/gallery.h"
 #include "window/game_scene.h"
+#include "window/x_screen.h"
 
 namespace {
 
@@ -84,6 +86,48 @@ TEST_F(OwnPicture, ImportedPaintedToTheBubblesStarredAndForgottenWhenRemoved) {
     run_for(300);
     EXPECT_EQ(std::count(conf->pages.begin(), conf->pages.end(), 101), 0);
     EXPECT_EQ(conf->get_page(), 1);
+}
+
+// A colouring page made into a picture of the child's own: the game shows
+// both its variants, one palette between them, and paints the detailed one
+// to the bubbles. PINTABO_SHOTS=FOLDER keeps a screenshot of each variant
+// there, to look at.
+TEST_F(OwnPicture, AColouringPageShowsInBothVariantsAndTheDetailedOnePaintsToTheBubbles) {
+    const std::string page = folder.file("frog.png");
+    ASSERT_EQ(std::system(("'" + std::string(PINTABO_TESTIMAGE_PROGRAM) + "' page 960 720 '" + page + "'").c_str()), 0);
+    std::string errors;
+    ASSERT_EQ(run_program(PINTABO_IMPORT_PROGRAM, {page, "--name", "Frog"}, nullptr, errors), 0) << errors;
+    quit();
+    testing::internal::CaptureStderr();
+    start();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no archive skipped";
+    const Page_source* own = find_page(101);
+    ASSERT_NE(own, nullptr);
+    ASSERT_TRUE(own->has(false) && own->has(true));
+    const auto keep_screen = [](const std::string& what) {
+        const char* shots = std::getenv("PINTABO_SHOTS");
+        std::vector<unsigned char> rgb;
+        int w = 0, h = 0;
+        if (!shots || !x_screen_image(rgb, w, h)) return;
+        const std::vector<unsigned char> png = encode_png(rgb.data(), w, h, 3);
+        std::ofstream(std::string(shots) + "/own-frog-" + what + ".png", std::ios::binary)
+            .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    };
+    for (bool detailed : {false, true}) {
+        SCOPED_TRACE(detailed ? "detailed" : "simple");
+        conf->detailed = detailed;
+        goto_page(101);
+        run_for(800);
+        ASSERT_EQ(conf->get_page(), 101);
+        EXPECT_EQ(tubes().size(), static_cast<size_t>(own->figures.tubes));
+        EXPECT_EQ(regions().size(), page_regions(own->variant(detailed)).size());
+        keep_screen(detailed ? "detailed" : "simple");
+    }
+    EXPECT_EQ(paint_every_region(page_regions(own->figures.detailed)), own->figures.detailed.total);
+    EXPECT_TRUE(conf->is_finish());
+    run_for(400);
+    keep_screen("painted");
+    conf->detailed = false;
 }
 
 // The gallery's "+" tile: the chooser (a stand-in zenity) and the importer

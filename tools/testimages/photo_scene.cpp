@@ -3,47 +3,18 @@
 #include <vector>
 
 #include "common/rng.h"
+#include "camera_look.h"
 #include "common/shapes.h"
+#include "layout.h"
 #include "test_scenes.h"
 
-namespace {
-
-// The scene is laid out on 100 x 75 units.
-struct Layout {
-    float sx, sy;
-    Pt p(float x, float y) const { return {x * sx, y * sy}; }
-    float len(float l) const { return l * (sx + sy) / 2; }
-    std::vector<Pt> pts(std::initializer_list<float> xy) const {
-        std::vector<Pt> out;
-        for (auto it = xy.begin(); it + 1 < xy.end(); it += 2) out.push_back(p(it[0], it[1]));
-        return out;
-    }
-};
-
-Rgba shade(Rgba c, float k) { return {c.r * k, c.g * k, c.b * k, c.a}; }
-
-// A band from y = base + swell * sin(...) down to the bottom edge.
-Shape land(const Layout& L, float base, float swell, float waves, float phase) {
-    std::vector<Pt> v;
-    for (int i = 0; i <= 40; ++i) {
-        const float x = -2 + 104.0f * i / 40;
-        v.push_back(L.p(x, base + swell * std::sin(waves * x / 100 * 6.2832f + phase)));
-    }
-    v.push_back(L.p(102, 77));
-    v.push_back(L.p(-2, 77));
-    return polygon(v);
-}
-
-}  // namespace
-
 Image photo_scene(int w, int h, uint64_t seed) {
-    const Layout L{w / 100.0f, h / 75.0f};
-    Image img(w, h, {1, 1, 1, 1});
+    const Layout L(w, h);
     Rng rng(seed);
     const float soft = std::max(1.0f, L.len(0.12f));  // a camera's slightly soft edges
 
     // Sky, sun and clouds.
-    fill(img, rounded_rect(0, 0, w, h, 0), linear_gradient(L.p(0, 0), rgb(0x3C6FC4), L.p(0, 45), rgb(0xBCD6EE)));
+    Image img = gradient_backdrop(L, w, h, rgb(0x3C6FC4), {0, 0}, rgb(0xBCD6EE), {0, 45});
     fill(img, circle(L.p(82, 12).x, L.p(82, 12).y, L.len(11)), radial_gradient(L.p(82, 12), L.len(11), rgb(0xFFF4C8, 0.9f), rgb(0xFFF4C8, 0)), soft);
     fill(img, circle(L.p(82, 12).x, L.p(82, 12).y, L.len(4.5f)), rgb(0xFFEFA0), soft);
     const float clouds[3][3] = {{20, 10, 1.0f}, {50, 7, 0.8f}, {62, 18, 0.6f}};
@@ -100,14 +71,6 @@ Image photo_scene(int w, int h, uint64_t seed) {
     }
 
     // Light falling off towards the rim, and the sensor's grain.
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const float u = (x + 0.5f) / w - 0.5f, v = (y + 0.5f) / h - 0.5f;
-            const float k = 1.0f - 0.35f * (u * u + v * v);
-            Rgba c = shade(img.get(x, y), k);
-            const float grain = static_cast<float>(rng.range(-1, 1) + rng.range(-1, 1)) * 0.02f;
-            c = {std::clamp(c.r + grain, 0.0f, 1.0f), std::clamp(c.g + grain, 0.0f, 1.0f), std::clamp(c.b + grain, 0.0f, 1.0f), 1};
-            img.set(x, y, c);
-        }
+    add_camera_look(img, rng, 0.35f, 0.02f);
     return img;
 }
