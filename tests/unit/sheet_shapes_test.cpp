@@ -2,14 +2,20 @@
 // so that no seam shows between neighbours: a square frame cut into
 // triangles of both windings, two of them overlapping, must come back as one
 // outer ring and one hole with nothing but the frame's own corners,
-// whichever plane it lies in.
+// whichever plane it lies in. On real pictures the merged rings must cover
+// what a plain union of every triangle covers.
 #include <gtest/gtest.h>
+#include <polyclipping/clipper.hpp>
 
 #include <cmath>
+#include <string>
 #include <utility>
 
+#include "pictures_archive.h"
+#include "res/pack.h"
 #include "scene/model_record.h"
 #include "scene/model_writer.h"
+#include "sheet_art.h"
 #include "sheet_shapes.h"
 
 namespace {
@@ -70,6 +76,69 @@ TEST(SheetShapes, FrameOfTrianglesBecomesOneOutlineAndOneHole) {
             for (const SheetPoint& p : ring) {
                 EXPECT_DOUBLE_EQ(std::fabs(p.x), std::fabs(p.y));
                 EXPECT_TRUE(std::fabs(p.x) == 1 || std::fabs(p.x) == 2) << p.x << ", " << p.y;
+            }
+        }
+    }
+}
+
+namespace {
+
+constexpr double kGrid = 1e6;  // as fine as the sheets' own merging
+
+ClipperLib::IntPoint on_grid(SheetPoint p) {
+    return {static_cast<ClipperLib::cInt>(std::llround(p.x * kGrid)),
+            static_cast<ClipperLib::cInt>(std::llround(p.y * kGrid))};
+}
+
+double total_area(const ClipperLib::Paths& paths) {
+    double sum = 0;
+    for (const ClipperLib::Path& p : paths) sum += ClipperLib::Area(p);
+    return sum / (kGrid * kGrid);
+}
+
+}  // namespace
+
+// Picture 13's ink strokes overlap its outline, and picture 7's outline
+// touches itself at a point; the reference is one union of every triangle,
+// each turned counter-clockwise.
+TEST(SheetShapes, RealPicturesMergeIntoExactlyWhatTheirTrianglesCover) {
+    for (const int number : {7, 13}) {
+        const std::string path = picture_data_dir() + picture_archive(number, false);
+        const Pack archive(path.c_str());
+        for (const char* entry : sheet_art_entries) {
+            const raw file = archive.getfile(entry);
+            std::vector<MeshRecord> meshes;
+            ASSERT_TRUE(read_object_records(file.data, file.size, &meshes) && !meshes.empty()) << path << " " << entry;
+            const PicturePlane plane = picture_plane(meshes);
+            for (const MeshRecord& mesh : meshes) {
+                SCOPED_TRACE(path + " " + entry + " " + mesh.texture_name);
+                ClipperLib::Paths triangles;
+                for (int t = 0; t < mesh.triangle_count; ++t) {
+                    ClipperLib::Path tri;
+                    for (int k = 0; k < 3; ++k) tri.push_back(on_grid(plane_point(mesh, 3 * t + k, plane)));
+                    if (!ClipperLib::Orientation(tri)) ClipperLib::ReversePath(tri);
+                    triangles.push_back(std::move(tri));
+                }
+                ClipperLib::Clipper reference;
+                reference.AddPaths(triangles, ClipperLib::ptSubject, true);
+                ClipperLib::Paths want;
+                reference.Execute(ClipperLib::ctUnion, want, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+
+                ClipperLib::Paths got;
+                for (const SheetRing& ring : merged_outline(mesh, plane)) {
+                    ClipperLib::Path p;
+                    for (const SheetPoint& q : ring) p.push_back(on_grid(q));
+                    got.push_back(std::move(p));
+                }
+                ClipperLib::Clipper difference;
+                difference.AddPaths(want, ClipperLib::ptSubject, true);
+                difference.AddPaths(got, ClipperLib::ptClip, true);
+                ClipperLib::Paths apart;
+                difference.Execute(ClipperLib::ctXor, apart, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+                EXPECT_GT(total_area(want), 1.0);
+                EXPECT_NEAR(total_area(apart), 0.0, 1e-9) << "covered by one and not the other";
+                // No two rings overlap: holes clockwise, so the areas add up to the union's.
+                EXPECT_NEAR(total_area(got), total_area(want), 1e-9);
             }
         }
     }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "triangle_boundary.h"
+
 namespace {
 
 // Clipper works on integers: a millionth of a picture unit is far below any
@@ -51,8 +53,10 @@ std::vector<SheetRing> merged_outline(const MeshRecord& mesh, PicturePlane plane
         if (area < 0) ClipperLib::ReversePath(tri);
         triangles.push_back(std::move(tri));
     }
+    // Neighbouring triangles share most of their edges; the union is only
+    // left to do where the outlines overlap (strokes crossing at a joint).
     ClipperLib::Clipper clipper;
-    clipper.AddPaths(triangles, ClipperLib::ptSubject, true);
+    clipper.AddPaths(triangle_boundary(triangles), ClipperLib::ptSubject, true);
     ClipperLib::Paths merged;
     clipper.Execute(ClipperLib::ctUnion, merged, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
 
