@@ -2,7 +2,8 @@
 # Draws a 12-megapixel photo-like picture (tools/testimages), saves it as
 # PNG and as JPEG (ImageMagick), and times pintabo-import on both: the
 # pipeline step by step (import_bench), then the whole command, archives
-# written, with farm-bench when it is installed.
+# written, five times (GNU time's wall, processor and peak memory when
+# /usr/bin/time is there, else bash's own time).
 #   bench/run-import-bench.sh [build folder]
 set -eu
 
@@ -15,8 +16,14 @@ convert "$work/photo.png" -quality 92 "$work/photo.jpg"
 for image in "$work/photo.jpg" "$work/photo.png"; do
   "$build/bench/import_bench" "$image" 3
 done
-if command -v farm-bench >/dev/null; then
-  echo "the whole command on the JPEG, both variants written:"
-  XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" \
-    farm-bench -n 5 -- "$build/pintabo-import" "$work/photo.jpg"
-fi
+echo "the whole command on the JPEG, both variants written (5 runs):"
+for run in 1 2 3 4 5; do
+  rm -rf "$work/data"
+  if [ -x /usr/bin/time ]; then
+    XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" \
+      /usr/bin/time -f "%e s wall, %U s user + %S s system, %M KiB peak" "$build/pintabo-import" "$work/photo.jpg" >/dev/null
+  else
+    TIMEFORMAT="%R s wall, %U s user + %S s system"
+    time XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" "$build/pintabo-import" "$work/photo.jpg" >/dev/null
+  fi
+done
