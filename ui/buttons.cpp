@@ -83,7 +83,7 @@ event_and_command create_default_button_m(Object* parent, const char* name, doub
     Button_spec b(name, x, y, z, on_click);
     b.param(click_param).on_layer(layer).numbers(i1, i2, i3).grows_to(hover_scale);
     b.from_language = localized;
-    return add_button(parent, b).vanish;
+    return add_button(parent, b);
 }
 
 event_and_command create_default_url_button_m(Object* parent, const char* name, double x, double y, double z, int link,
@@ -121,10 +121,8 @@ event_and_command create_default_checkbox_m(Object* parent, double x, double y, 
 event_and_command create_default_lang_button_m(Object* parent, int lang, double x, double y, double z) {
     if (lang < 0 || lang > 4) lang = 0;
     if (lang != conf->language_index())
-        return add_button(
-                   parent,
-                   Button_spec(lang_labels[lang], x, y, z, when_mouse_select_lang_button_f).param(parent).numbers(lang))
-            .vanish;
+        return add_button(parent, Button_spec(lang_labels[lang], x, y, z, when_mouse_select_lang_button_f)
+                .param(parent).numbers(lang));
     Object* label = new Object();
     label->add("langall.pak", lang_labels[lang]);
     label->chposition(x, y, z);

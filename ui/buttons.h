@@ -31,10 +31,12 @@ struct Button_spec {
     Button_spec& grows_to(double s) { return hover_scale = s, *this; }
 };
 
-// A button made: its object (under the parent) and its vanishing slot.
+// A button made: its object (under the parent) and its vanishing slot,
+// which is what a menu's close slot takes of it.
 struct Made_button {
     Object* object;
     event_and_command vanish;
+    operator event_and_command() const { return vanish; }
 };
 
 // A menu button under `parent`: slot 0 runs the click and the hover

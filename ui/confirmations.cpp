@@ -18,13 +18,10 @@ void build_question(const char* text, double depth, void (*on_ok)(void*), void* 
     hits_layer1 = true;
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("dialog_background", text, 0.0, -81.5, 0.0);
-    const event_and_command ok =
-        add_button(panel, Button_spec("button_ok", -1.323, depth, -1.633, on_ok).param(ok_param).localized()).vanish;
-    const event_and_command cancel =
-        add_button(panel, Button_spec("button_cancel", 1.696, depth, -1.633, when_mouse_select_button_cancel_f)
-                              .param(container)
-                              .localized())
-            .vanish;
+    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, depth, -1.633, on_ok)
+            .param(ok_param).localized());
+    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, depth, -1.633,
+            when_mouse_select_button_cancel_f).param(container).localized());
     add_close_slot(container, {{&panel->event, 1}, backdrop, ok, cancel});
 }
 

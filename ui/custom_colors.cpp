@@ -58,11 +58,8 @@ void create_change_colors_f(void*) {
     add_slot(palette, {make_action(unmerge_transparency_f)});
     panel->addlink(palette);
 
-    const event_and_command close =
-        add_button(
-            panel,
-            Button_spec("button_close", 4.296, -0.2, 2.994, when_mouse_select_button_cancel_send2_f).param(container))
-            .vanish;
+    const event_and_command close = add_button(panel, Button_spec("button_close", 4.296, -0.2, 2.994,
+            when_mouse_select_button_cancel_send2_f).param(container));
 
     add_close_slot(
         container,

@@ -248,11 +248,8 @@ void create_gallery_f(void*) {
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("gallery_dialog", "gallery", 0.0, -81.5, 0.0);
     std::vector<event_and_command> parts{{&panel->event, 1}, backdrop};
-    parts.push_back(
-        add_button(
-            panel,
-            Button_spec("button_close", close_x, widget_y, title_z, when_mouse_select_button_cancel_f).param(container))
-            .vanish);
+    parts.push_back(add_button(panel, Button_spec("button_close", close_x, widget_y, title_z,
+            when_mouse_select_button_cancel_f).param(container)));
 
     Gallery& g = open_gallery;
     g = Gallery();
@@ -268,10 +265,8 @@ void create_gallery_f(void*) {
     if (own_import_offered()) g.entries.push_back(add_tile);
     g.pages = (static_cast<int>(g.entries.size()) + gallery_tiles - 1) / gallery_tiles;
     for (int i = 0; i < gallery_tiles; ++i) {
-        const Made_button tile = add_button(panel, Button_spec("gallery_thumb", column_x[i % 5], widget_y, row_z[i / 5],
-                                                               when_mouse_select_gallery_tile_f)
-                                                       .numbers(i)
-                                                       .grows_to(hover_scale));
+        const Made_button tile = add_button(panel, Button_spec("gallery_thumb", column_x[i % 5], widget_y,
+                row_z[i / 5], when_mouse_select_gallery_tile_f).numbers(i).grows_to(hover_scale));
         parts.push_back(tile.vanish);
         g.tiles[i].object = tile.object;
         g.tiles[i].object->scale_children = true;  // the marks lift with their thumbnail
@@ -285,11 +280,8 @@ void create_gallery_f(void*) {
     show_page(g, first);
     if (g.pages > 1)
         for (int side = 0; side < 2; ++side)
-            parts.push_back(
-                add_button(panel, Button_spec(side ? "gallery_arrow_right" : "gallery_arrow_left", arrow_x[side],
-                                              widget_y, title_z, when_mouse_select_gallery_arrow_f)
-                                      .numbers(side ? 1 : -1))
-                    .vanish);
+            parts.push_back(add_button(panel, Button_spec(side ? "gallery_arrow_right" : "gallery_arrow_left",
+                    arrow_x[side], widget_y, title_z, when_mouse_select_gallery_arrow_f).numbers(side ? 1 : -1)));
     add_count(panel, g.finished, g.total, parts);
 
     // Thumbnails and the import under way are looked after by an object of

@@ -74,19 +74,11 @@ void create_help_screen_f(void*) {
     for (int m = 1; m <= 3; ++m) {
         const char* name[3] = {"help_mode1", "help_mode2", "help_mode3"};
         modes[m - 1] = add_button(panel, Button_spec(name[m - 1], mode_x[m - 1], widget_y, mode_z,
-                                                     when_mouse_select_help_screen_button_f)
-                                             .param(panel)
-                                             .localized()
-                                             .numbers(m)
-                                             .grows_to(1.05))
-                           .vanish;
+                when_mouse_select_help_screen_button_f).param(panel).localized().numbers(m).grows_to(1.05));
     }
     Object* picture = explanation(picture_holder);
-    const event_and_command ok =
-        add_button(panel, Button_spec("button_ok", 0.136, widget_y, -3.212, when_mouse_select_button_cancel_f)
-                              .param(container)
-                              .localized())
-            .vanish;
+    const event_and_command ok = add_button(panel, Button_spec("button_ok", 0.136, widget_y, -3.212,
+            when_mouse_select_button_cancel_f).param(container).localized());
     const event_and_command start_box = create_default_checkbox_m(panel, -3.428, widget_y, -4.17, &conf->help_on_start);
 
     add_close_slot(container, {{&copies[0]->event, 1},

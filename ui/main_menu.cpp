@@ -79,27 +79,18 @@ void create_menu_first_f(void*) {
     widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 1.589, &conf->detailed));
     widgets.push_back(add_option_watcher(panel));
 
-    widgets.push_back(
-        add_button(
-            panel,
-            Button_spec("button_close", 3.434, widget_y, 2.316, when_mouse_select_button_cancel_send2_f).param(panel))
-            .vanish);
-    widgets.push_back(
-        add_button(
-            panel,
-            Button_spec("setup_button_about", 2.246, widget_y, -0.73, when_mouse_select_about_button_f).localized())
-            .vanish);
+    widgets.push_back(add_button(panel, Button_spec("button_close", 3.434, widget_y, 2.316,
+            when_mouse_select_button_cancel_send2_f).param(panel)));
+    widgets.push_back(add_button(panel, Button_spec("setup_button_about", 2.246, widget_y, -0.73,
+            when_mouse_select_about_button_f).localized()));
     widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 2.246, widget_y, 0.659,
-                                                    when_mouse_select_clearall_button_f)
-                                            .localized())
-                          .vanish);
+            when_mouse_select_clearall_button_f).localized()));
     widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
         widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
     // For the parent: the sheet of the picture on screen, to print.
-    const Made_button print_button = add_button(
-        panel,
-        Button_spec("setup_button_print", 0.061, widget_y, -3.904, when_mouse_select_print_button_f).localized());
+    const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.061, widget_y, -3.904,
+            when_mouse_select_print_button_f).localized());
     widgets.push_back(print_button.vanish);
     Object* print = print_button.object;
     print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
@@ -138,12 +129,8 @@ void create_menu_about_f(void*) {
     Object* container = Object_curent;
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "about", 0.0, -82.5, 0.0);
-    const event_and_command close =
-        add_button(panel, Button_spec("button_close", 0.255, widget_y, -2.305, when_mouse_select_button_cancel_layer1_f)
-                              .param(container)
-                              .on_layer(2)
-                              .localized())
-            .vanish;
+    const event_and_command close = add_button(panel, Button_spec("button_close", 0.255, widget_y, -2.305,
+            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
     const event_and_command facebook =
         create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2);
     const event_and_command twitter =
@@ -155,18 +142,10 @@ void create_menu_clearall_f(void*) {
     Object* container = Object_curent;
     hits_layer2 = true;
     Object* panel = create_default_background_m("dialog_background", "menu_clearall", 0.0, -82.5, 0.0);
-    const event_and_command ok =
-        add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633, when_mouse_select_button_clearall_f)
-                              .param(container)
-                              .on_layer(2)
-                              .localized())
-            .vanish;
-    const event_and_command cancel =
-        add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633, when_mouse_select_button_cancel_layer1_f)
-                              .param(container)
-                              .on_layer(2)
-                              .localized())
-            .vanish;
+    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633,
+            when_mouse_select_button_clearall_f).param(container).on_layer(2).localized());
+    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633,
+            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
     add_close_slot(container, {{&panel->event, 1}, ok, cancel});
 }
 
