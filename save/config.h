@@ -78,6 +78,13 @@ public:
     // saver then keeps the file as a backup instead of writing over it.
     bool damaged = false;
 
+    // Switch scanning, for a child who plays with one or two switches: 0 off,
+    // 1 one switch (the highlight steps by itself), 2 two switches (one
+    // steps, one chooses); the step's pace, 0 slow to 2 fast. Kept in the
+    // file's reserved block (save/settings_extras.h).
+    int32_t switch_scanning = 0;
+    int32_t scan_speed = 1;
+
     Config();
     // Reads a settings file from its start. A damaged file keeps everything
     // read before the fault, pictures only as whole blocks.

@@ -8,6 +8,7 @@
 
 #include "save/byte_io.h"
 #include "save/config.h"
+#include "save/settings_extras.h"
 
 namespace {
 
@@ -75,8 +76,10 @@ bool read_picture(Byte_reader& in, Config& c) {
 // Returns false at the first fault; what was read before it stays in `c`.
 bool read_settings(Byte_reader& in, Config& c) {
     int32_t version = 0, reserved = 0;
-    if (!in.i32(version) || !in.i32(reserved) || reserved < 0 || !in.skip(static_cast<size_t>(reserved)))
+    const unsigned char* block = nullptr;
+    if (!in.i32(version) || !in.i32(reserved) || reserved < 0 || !in.take(static_cast<size_t>(reserved), block))
         return false;
+    read_settings_extras(std::string(reinterpret_cast<const char*>(block), static_cast<size_t>(reserved)), c);
     if (!in.flag(c.help_on_start) || !in.flag(c.sound_on) || !in.flag(c.music_on) || !in.i32(c.language) ||
         !in.flag(c.by_numbers) || !in.flag(c.detailed))
         return false;

@@ -2,6 +2,7 @@
 
 #include "save/byte_io.h"
 #include "save/config.h"
+#include "save/settings_extras.h"
 #include "save/settings_file.h"
 
 namespace {
@@ -34,7 +35,10 @@ const typename Table::value_type& entry(const Table& tables, size_t i) {
 
 void write_settings(std::ostream& out, const Config& c) {
     put_i32(out, 1);  // version
-    put_i32(out, 0);  // no reserved text
+    // The reserved block, which older games skip, holds the newer options.
+    const std::string extras = settings_extras(c);
+    put_i32(out, static_cast<int32_t>(extras.size()));
+    out << extras;
     put_flag(out, c.help_on_start);
     put_flag(out, c.sound_on);
     put_flag(out, c.music_on);

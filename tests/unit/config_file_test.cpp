@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -124,4 +125,31 @@ TEST(ConfigFile, AnObjectComesBackFromItsFileExceptWhatIsNeverStored) {
     // Palettes and the region count are set again by the pictures, never read.
     EXPECT_TRUE(back.const_colors.empty() && back.const_colors_qor[0].empty());
     EXPECT_EQ(back.quality, 0);
+}
+
+// The switch options ride in the reserved block: they come back, and a
+// reader that skips the block (an older game) finds the file it always read.
+TEST(ConfigFile, SwitchOptionsRideInTheReservedBlockAnOlderReaderSkips) {
+    Config c;
+    c.set_page(4);
+    c.set_color(41, Color(1, 0, 0), 0);
+    const std::string plain = settings_bytes(c);
+    c.switch_scanning = 1;
+    c.scan_speed = 2;
+    const std::string with = settings_bytes(c);
+    const Config back(reinterpret_cast<const unsigned char*>(with.data()), with.size());
+    EXPECT_FALSE(back.damaged);
+    EXPECT_EQ(back.switch_scanning, 1);
+    EXPECT_EQ(back.scan_speed, 2);
+    EXPECT_EQ(back.pages, c.pages);
+    int32_t reserved = 0;
+    std::memcpy(&reserved, with.data() + 4, 4);
+    ASSERT_GT(reserved, 0);
+    EXPECT_EQ(with.substr(0, 4) + std::string(4, '\0') + with.substr(8 + static_cast<size_t>(reserved)), plain);
+    // Someone else's reserved text is left unread.
+    std::string foreign = with;
+    foreign[8] = 'X';
+    const Config other(reinterpret_cast<const unsigned char*>(foreign.data()), foreign.size());
+    EXPECT_EQ(other.switch_scanning, 0);
+    EXPECT_FALSE(other.damaged);
 }
