@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -20,6 +21,7 @@
 #include "save/config.h"
 #include "save/settings_file.h"
 #include "scene/object.h"
+#include "shell/frame_loop.h"
 #include "shell/offscreen.h"
 #include "shell/scena.h"
 
@@ -51,17 +53,7 @@ bool write_new_file(const std::string& folder, const std::string& base, const st
     if (close(fd) != 0 && ok) error = errno, ok = false;
     // Pictures are for showing around: readable by all, as a file the user made.
     if (ok) chmod(temporary.c_str(), 0644);
-    for (int n = 1; ok && n < 1000; ++n) {
-        const std::string name = dir + base + (n == 1 ? "" : "-" + std::to_string(n)) + ext;
-        if (link(temporary.c_str(), name.c_str()) == 0) {
-            written = name;
-            unlink(temporary.c_str());
-            sync_folder(folder);
-            return true;
-        }
-        if (errno != EEXIST) error = errno, ok = false;
-    }
-    if (ok) error = EEXIST;
+    if (ok && publish_new_file(temporary, dir, base, ext, written, error)) return true;
     unlink(temporary.c_str());
     return false;
 }
@@ -88,6 +80,14 @@ struct Job {
     }
 };
 Job job;
+
+// However the process ends (a quit, SIGTERM, exit from anywhere), the
+// worker is done before the statics go: a running std::thread destroyed
+// would end the process before the settings writer had written its last.
+void join_at_exit() {
+    static std::once_flag registered;
+    std::call_once(registered, [] { std::atexit([] { job.join(); }); });
+}
 
 // Cut to what the sheet covers and laid on white (the rows come top first).
 std::vector<unsigned char> sheet_on_white(const std::vector<unsigned char>& rgba, int w, int h, int& out_w, int& out_h) {
@@ -140,6 +140,7 @@ bool start_picture_keepsake() {
         return false;
     }
     job.busy = true;
+    join_at_exit();
     const std::string base = keepsake_base("picture", picture, detailed, keepsake_clock());
     job.worker = std::thread([rgba = std::move(rgba), base] {
         int w = 0, h = 0, error = 0;
@@ -158,20 +159,31 @@ bool start_picture_keepsake() {
     return true;
 }
 
+namespace {
+
+std::vector<std::string> sheet_arguments(int picture, bool detailed, const std::string& language,
+                                         const std::string& output) {
+    std::vector<std::string> args{"--picture", std::to_string(picture), "--language", language, "--output", output};
+    if (detailed) args.push_back("--detailed");
+    return args;
+}
+
+}  // namespace
+
 bool start_sheet_keepsake() {
     if (job.busy || !conf) return false;
     const int picture = conf->get_page();
     const bool detailed = conf->detailed;
-    const char* const codes[5] = {"en", "de", "es", "ru", "fr"};
-    const std::string language = codes[conf->language_index()];
+    const std::string language = languages[conf->language_index()];
     job.join();
     job.picture = false;
     job.busy = true;
+    join_at_exit();
     const std::string base = keepsake_base("sheet", picture, detailed, keepsake_clock());
     job.worker = std::thread([picture, detailed, language, base] {
-        // The sheet is made under a name of its own in the pictures folder,
-        // which is free when the command starts; the command itself never
-        // leaves half a file.
+        // The sheet is made under a temporary name in the pictures folder
+        // (the command itself never leaves half a file) and then given the
+        // first free name, as the picture is.
         const std::string folder = get_pictures_path();
         int error = 0;
         if (!make_folders(folder, error)) {
@@ -179,17 +191,21 @@ bool start_sheet_keepsake() {
             job.finish(Keepsake::failed, "");
             return;
         }
-        std::string path;
-        for (int n = 1; n < 1000 && path.empty(); ++n) {
-            const std::string name = folder + base + (n == 1 ? "" : "-" + std::to_string(n)) + ".pdf";
-            if (access(name.c_str(), F_OK) != 0) path = name;
+        std::string temporary = folder + "." + base + ".XXXXXX";
+        const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0) {
+            say("cannot print the sheet into " + folder + ": " + std::strerror(errno));
+            job.finish(Keepsake::failed, "");
+            return;
         }
-        std::vector<std::string> args{"--picture", std::to_string(picture), "--language", language, "--output", path};
-        if (detailed) args.push_back("--detailed");
-        std::string errors;
+        close(fd);
+        std::vector<std::string> args = sheet_arguments(picture, detailed, language, temporary);
+        std::string errors, path;
         const int status = run_program(program_beside_game("pintabo-sheets"), args, nullptr, errors);
-        if (status != 0) {
+        if (status != 0 || !publish_new_file(temporary, folder, base, ".pdf", path, error)) {
             while (!errors.empty() && errors.back() == '\n') errors.pop_back();
+            if (status == 0) errors = std::strerror(error);
+            unlink(temporary.c_str());
             say("cannot print the sheet: " + (errors.empty() ? "pintabo-sheets did not run" : errors));
             job.finish(Keepsake::failed, "");
             return;

@@ -50,19 +50,48 @@ void request_other(int picture) {
     }
 }
 
-// The picture `step` places from the one on screen, round the list.
+// The picture `by` places (1 or -1) from `from`, round the list, among the
+// pictures that can be built now; 0 when none can. The list goes by number,
+// so a picture that is not in it (one just dropped) still has neighbours.
+int neighbour(int from, int by) {
+    for (;;) {
+        const std::vector<int> list = shown_pictures();
+        if (list.empty()) return 0;
+        int found = by > 0 ? list.front() : list.back();
+        if (by > 0) {
+            for (int n : list)
+                if (n > from) {
+                    found = n;
+                    break;
+                }
+        } else {
+            for (size_t i = list.size(); i-- > 0;)
+                if (list[i] < from) {
+                    found = list[i];
+                    break;
+                }
+        }
+        // One that cannot be built any more has left the list: look again.
+        if (page_ready(found, conf->detailed)) return found;
+    }
+}
+
+// With no picture on screen (none built yet) the arrows do nothing.
 void step(int by) {
-    const std::vector<int> list = shown_pictures();
-    const int i = index_of(list, conf->get_page());
-    if (i < 0 || list.empty()) return;
-    const int n = static_cast<int>(list.size());
-    request_other(list[static_cast<size_t>(((i + by) % n + n) % n)]);
+    if (conf->get_page() == 0) return;
+    const int n = neighbour(conf->get_page(), by);
+    if (n != 0) request_other(n);
 }
 
 }  // namespace
 
+void goto_page_after(int picture) {
+    const int n = neighbour(picture, 1);
+    if (n != 0) request_other(n);
+}
+
 void goto_page(int n) {
-    if (index_of(shown_pictures(), n) >= 0) request_other(n);
+    if (index_of(shown_pictures(), n) >= 0 && page_ready(n, conf->detailed)) request_other(n);
 }
 
 void next_page() { step(1); }
@@ -75,5 +104,5 @@ void prev_page() { step(-1); }
 // from and written to that variant's tables.
 void default_page() {
     const int i = index_of(shown_pictures(), conf->get_page());
-    request(i >= 0 ? conf->get_page() : 1);
+    request(i >= 0 && page_ready(conf->get_page(), conf->detailed) ? conf->get_page() : 1);
 }

@@ -3,7 +3,9 @@
 #include <signal.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -20,6 +22,7 @@ struct Import {
     std::atomic<int> progress{-1};
     std::atomic<int> child{0};  // the chooser or the importer, while one runs
     std::atomic<bool> quitting{false};
+    std::atomic<bool> working{false};  // the worker has not ended yet
     std::mutex guard;
     bool ended = false;
     int picture = 0;
@@ -54,10 +57,22 @@ bool start_own_import() {
     const std::vector<std::string> ask = chooser();
     if (ask.empty()) return false;
     if (import.worker.joinable()) import.worker.join();
+    // However the process ends, the importer is ended and the worker joined
+    // before the statics go (the settings writer's last write among them).
+    static std::once_flag registered;
+    std::call_once(registered, [] { std::atexit(own_import_wait); });
     import.progress = 0;
+    import.working = true;
     import.worker = std::thread([ask] {
+        struct Ended {
+            ~Ended() { import.working = false; }
+        } ended;
         std::string chosen, errors;
         const std::vector<std::string> args(ask.begin() + 1, ask.end());
+        if (import.quitting) {
+            import.finish(0);
+            return;
+        }
         const int asked =
             run_program(ask[0], args, [&chosen](const std::string& line) { chosen = line; }, errors, &import.child);
         if (asked != 0 || chosen.empty() || import.quitting) {
@@ -70,15 +85,12 @@ bool start_own_import() {
             [&number](const std::string& line) {
                 int p = 0;
                 if (std::sscanf(line.c_str(), "progress %d", &p) == 1) import.progress = p < 0 ? 0 : p > 100 ? 100 : p;
-                // "wrote /.../page101.pak: "name", simple, ..."
-                const size_t pak = line.find(".pak");
-                if (line.rfind("wrote ", 0) == 0 && pak != std::string::npos) {
-                    const std::string path = line.substr(6, pak + 4 - 6);
-                    const std::string file = path.substr(path.find_last_of('/') + 1);
-                    bool detailed = false;
-                    int n = 0;
-                    if (parse_page_archive_name(file, n, detailed)) number = n;
-                }
+                // "picture 104": the number the new picture was given.
+                int n = 0;
+                char rest = 0;
+                if (std::sscanf(line.c_str(), "picture %d%c", &n, &rest) == 1 && n >= own_picture_first &&
+                    n <= own_picture_last)
+                    number = n;
             },
             errors, &import.child);
         if (status != 0) {
@@ -104,7 +116,17 @@ int take_own_import(bool& ended) {
 // going, and an import never leaves half an archive behind.
 void own_import_wait() {
     import.quitting = true;
-    if (const int pid = import.child) kill(pid, SIGTERM);
+    // A child may start just after we looked: each one seen is ended, until
+    // the worker is done.
+    int ended = 0;
+    while (import.working) {
+        const int pid = import.child;
+        if (pid != 0 && pid != ended) {
+            kill(pid, SIGTERM);
+            ended = pid;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     if (import.worker.joinable()) import.worker.join();
     import.quitting = false;
 }

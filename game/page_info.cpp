@@ -147,7 +147,12 @@ std::string parse_page_info(const unsigned char* bytes, size_t size, PageInfo& i
 PageArchiveCheck check_page_archive(const unsigned char* bytes, size_t size) {
     PageArchiveCheck out;
     Pack pack;
-    if (!pack.parse(bytes, size)) {
+    if (size >= 4 && (bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24) >
+                         static_cast<uint32_t>(page_max_entries)) {
+        out.error = "the archive holds more entries than a page can";
+        return out;
+    }
+    if (!pack.parse(bytes, size, page_max_entries)) {
         out.error = "the archive is damaged";
         return out;
     }

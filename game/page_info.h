@@ -31,6 +31,10 @@ constexpr int own_picture_first = 101;
 constexpr int own_picture_last = 999999;
 constexpr int page_name_max_characters = 24;  // what the gallery can show
 constexpr int page_max_regions = 2000;        // all colours together
+// A page's archive holds its regions and a few parts beside them (the sheet,
+// the numbers, the outlines, their textures, the record): an archive saying
+// it holds more is refused before any entry is read.
+constexpr int page_max_entries = page_max_regions + 16;
 
 struct PageInfo {
     int number = 0;

@@ -2,6 +2,7 @@
 
 #include "anim/slot_builder.h"
 #include "game/game_state.h"
+#include "game/navigation.h"
 #include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/painting.h"
@@ -60,8 +61,12 @@ Object* add_region_frame(Object* root) {
 }
 
 void build_page(int picture, bool detailed) {
+    // Its archive went between the request and now: the next one comes.
+    if (!page_ready(picture, detailed)) {
+        goto_page_after(picture);
+        return;
+    }
     const Page_source* source = find_page(picture);
-    if (!source || !source->has(detailed)) return;
     const PageFigures& figures = source->figures;
     const PageVariant& variant = source->variant(detailed);
     const std::string pak = source->archive(detailed);

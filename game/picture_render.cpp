@@ -71,8 +71,8 @@ Picture_progress picture_progress(int number, bool detailed) {
 }
 
 Object* build_painted_picture(int number, bool detailed) {
+    if (!conf || !page_ready(number, detailed)) return nullptr;
     const Page_source* source = find_page(number);
-    if (!source || !source->has(detailed) || !conf) return nullptr;
     const PageFigures& f = source->figures;
     const std::string pak = source->archive(detailed);
     const int index = settings_index(number);

@@ -22,7 +22,8 @@
 // - Each archive is written to a temporary name in the same folder, synced
 //   and renamed; where each one went is printed.
 // - With --progress, lines "progress N" (N from 0 to 100) go to standard
-//   output as the steps complete, each flushed at once.
+//   output as the steps complete, each flushed at once, and at the end the
+//   line "picture N" gives the new picture's number.
 // - Exit status 0 when done, 2 for a usage error, 1 for any other failure,
 //   with one line on standard error saying why.
 
@@ -156,5 +157,7 @@ int main(int argc, char** argv) {
         std::printf("wrote %s%s: \"%s\", %s, %d regions in %d colours, smallest circle %.2f units\n", folder.c_str(),
                     m.pic.archive_name().c_str(), m.info.name.c_str(), m.info.detailed ? "detailed" : "simple",
                     m.info.variant.total, m.info.tubes, m.smallest_circle);
+    // For the game, which reads what it needs from a line of its own.
+    if (opt.progress && !made.empty()) std::printf("picture %d\n", made.front().info.number);
     return 0;
 }

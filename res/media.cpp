@@ -1,7 +1,34 @@
 #include "res/media.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "res/say.h"
+
 Media::~Media() {
     for (Pack* p : packs) delete p;
+}
+
+// A full path (a picture of the child's own) is opened as it is.
+std::string Media::path_of(const char* pak) const {
+    return (pwd.empty() || pwd[0] == '0' || pak[0] == '/') ? std::string(pak) : pwd + pak;
+}
+
+bool Media::is_open(const char* pak) const {
+    const int i = find(pak);
+    return i >= 0 && !packs[static_cast<size_t>(i)]->files.empty();
+}
+
+void Media::require(const std::vector<std::string>& names) const {
+    for (const std::string& name : names) {
+        const std::string path = path_of(name.c_str());
+        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) exit_for_missing_archive(path.c_str(), errno);
+        close(fd);
+    }
 }
 
 int Media::find(const char* pak) const {
@@ -16,9 +43,10 @@ Pack* Media::loadpack(const char* pak) {
         pack_refs[static_cast<size_t>(i)] += 1;
         return packs[static_cast<size_t>(i)];
     }
-    // A full path (a picture of the child's own) is opened as it is.
-    const std::string path = (pwd.empty() || pwd[0] == '0' || pak[0] == '/') ? std::string(pak) : pwd + pak;
-    Pack* p = new Pack(path.c_str());
+    const std::string path = path_of(pak);
+    Pack* p = new Pack();
+    if (!p->load(path.c_str()))
+        say_once("pintabo: cannot open the archive " + path + ": " + std::strerror(errno) + "; going on without it");
     packs.push_back(p);
     pack_names.push_back(pak);
     pack_refs.push_back(1);

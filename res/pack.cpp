@@ -30,19 +30,20 @@ static std::vector<unsigned char> read_whole(std::ifstream& in) {
     return bytes;
 }
 
+void exit_for_missing_archive(const char* path, int error) {
+    const std::string file(path);
+    const size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+    std::fprintf(stderr,
+                 "pintabo: cannot open the archive %s (%s); the game's archives are looked for in %s. "
+                 "Reinstalling the game, or running make in its source folder, restores it.\n",
+                 name.c_str(), std::strerror(error), folder.c_str());
+    std::exit(1);
+}
+
 Pack::Pack(const char* path) {
-    if (!load(path)) {
-        const int error = errno;
-        const std::string file(path);
-        const size_t slash = file.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-        const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
-        std::fprintf(stderr,
-                     "pintabo: cannot open the archive %s (%s); the game's archives are looked for in %s. "
-                     "Reinstalling the game, or running make in its source folder, restores it.\n",
-                     name.c_str(), std::strerror(error), folder.c_str());
-        std::exit(1);
-    }
+    if (!load(path)) exit_for_missing_archive(path, errno);
 }
 
 bool Pack::load(const char* path) {
@@ -59,9 +60,10 @@ Pack::~Pack() {
     for (raw& f : files) delete[] f.data;
 }
 
-bool Pack::parse(const unsigned char* bytes, size_t count) {
+bool Pack::parse(const unsigned char* bytes, size_t count, size_t most_entries) {
     if (count < 4) return count == 0;
     const int32_t n = static_cast<int32_t>(read_u32(bytes));
+    if (n > 0 && static_cast<size_t>(n) > most_entries) return false;
     size_t at = 4;
     for (int32_t i = 0; i < n; ++i) {
         if (count - at < 1) return false;

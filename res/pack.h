@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +10,11 @@ struct raw {
     unsigned char* data = nullptr;
     uint32_t size = 0;
 };
+
+// Ends the process with status 1 after saying on standard error which
+// archive of the game's own could not be opened (errno `error`), where the
+// archives are looked for, and that reinstalling or `make` restores it.
+[[noreturn]] void exit_for_missing_archive(const char* path, int error);
 
 // One resource archive held whole in memory: a flat list of named files, each
 // of which may be turned into a reference-counted OpenGL texture on demand.
@@ -24,7 +30,7 @@ public:
     std::vector<std::string> names;
 
     // Loads the archive at `path`. An archive that cannot be opened ends the
-    // process with status 1 after naming the file on standard error.
+    // process as exit_for_missing_archive() does.
     explicit Pack(const char* path);
     // Loads the archive at `path` into an empty Pack; false when the file
     // cannot be opened. A damaged archive keeps the entries read whole.
@@ -50,8 +56,10 @@ public:
     bool unpack_all(const char* prefix) const;
 
     // Reads archive bytes held in memory; a truncated or lying archive keeps
-    // the entries read whole before the fault. Returns false in that case.
-    bool parse(const unsigned char* bytes, size_t count);
+    // the entries read whole before the fault. Returns false in that case,
+    // and at once, before anything is kept, for an archive that says it
+    // holds more than `most_entries` entries.
+    bool parse(const unsigned char* bytes, size_t count, size_t most_entries = SIZE_MAX);
 
     static constexpr size_t max_name_length = 127;
 

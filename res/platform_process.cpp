@@ -2,11 +2,15 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+extern char** environ;
 
 #include "res/platform.h"
 
@@ -31,8 +35,6 @@ int run_program(const std::string& program, const std::vector<std::string>& args
         errors = program + ": " + std::string(std::strerror(errno));
         return -1;
     }
-    // Everything the child needs is made before the fork: after it, only
-    // calls that are safe in a child of a threaded process.
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -40,26 +42,41 @@ int run_program(const std::string& program, const std::vector<std::string>& args
     argv.push_back(nullptr);
     int out[2] = {-1, -1}, err[2] = {-1, -1};
     if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+        errors = std::string("cannot make a pipe: ") + std::strerror(errno);
         close_quietly(out[0]), close_quietly(out[1]), close_quietly(err[0]), close_quietly(err[1]);
         return -1;
     }
-    const pid_t child = fork();
-    if (child == 0) {
-        const int devnull = open("/dev/null", O_RDONLY);
-        if (devnull >= 0) dup2(devnull, 0);
-        dup2(out[1], 1);
-        dup2(err[1], 2);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
+    // The child starts with standard input from /dev/null, our pipes as its
+    // output, every signal at its default and none blocked, whatever the
+    // game's threads have set.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    sigdelset(&all, SIGKILL);
+    sigdelset(&all, SIGSTOP);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     close_quietly(out[1]);
     close_quietly(err[1]);
-    if (running) *running = child > 0 ? child : 0;
-    if (child < 0) {
+    if (spawned != 0) {
+        errors = program + ": " + std::strerror(spawned);
         close_quietly(out[0]);
         close_quietly(err[0]);
         return -1;
     }
+    if (running) *running = child;
     std::string line;
     char buffer[4096];
     pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
@@ -97,9 +114,17 @@ int run_program(const std::string& program, const std::vector<std::string>& args
     if (!line.empty() && on_line) on_line(line);
     for (pollfd& f : fds)
         if (f.fd >= 0) close(f.fd);
+    // Only the child's own status counts: when it cannot be had (SIGCHLD
+    // ignored, so the system reaped it), the outcome is unknown, which is
+    // not a success.
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    pid_t waited = -1;
+    do waited = waitpid(child, &status, 0);
+    while (waited < 0 && errno == EINTR);
     if (running) *running = 0;
+    if (waited != child) {
+        if (errors.empty()) errors = program + ": its outcome is unknown";
+        return -1;
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

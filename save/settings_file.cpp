@@ -53,18 +53,6 @@ bool report(const std::string& path, int error) {
 
 }  // namespace
 
-void say(const std::string& what) { std::fprintf(stderr, "pintabo: %s\n", what.c_str()); }
-
-void say_once(const std::string& line) {
-    // Never destroyed: the writer thread may still say something while the
-    // process's statics are going away.
-    static std::mutex* guard = new std::mutex();
-    static std::set<std::string>* said = new std::set<std::string>();
-    std::lock_guard<std::mutex> lock(*guard);
-    if (!said->insert(line).second) return;
-    std::fprintf(stderr, "%s\n", line.c_str());
-}
-
 bool read_settings_file(const std::string& path, std::string& bytes, int& error) {
     bytes.clear();
     // Non-blocking, so a pipe in the file's place cannot hang the start.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "res/say.h"
+
 class Config;
 
 // The settings file exactly as Config::save writes it.
@@ -32,9 +34,3 @@ bool save_settings_bytes(const std::string& path, const std::string& bytes, bool
 
 // The same for a settings object; keeps the old file when `c.damaged`.
 bool save_settings_file(const Config& c, const std::string& path);
-
-// Says `line` (without its newline) on standard error, unless this very line
-// was said before in this run. Safe from any thread.
-void say_once(const std::string& line);
-// "pintabo: " and `what` as one line on standard error, every time.
-void say(const std::string& what);

@@ -104,7 +104,9 @@ private:
 
     void set_switches(bool lighting, uint8_t lights, bool depth_test) {
         set(GL_LIGHTING, lighting_, lighting);
-        for (int i = 0; i < 8; ++i)
+        // Bit i is GL_LIGHT1 + i: the seven lights after GL_LIGHT0 (every GL
+        // has eight).
+        for (int i = 0; i < 7; ++i)
             set(static_cast<GLenum>(GL_LIGHT1 + i), lights_[i], lighting && (lights >> i & 1));
         set(GL_DEPTH_TEST, depth_test_, depth_test);
     }
@@ -135,7 +137,7 @@ private:
 
     // -1 unknown, 0 off, 1 on
     int lighting_ = -1, depth_test_ = -1, alpha_test_ = -1, blend_ = -1;
-    int lights_[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    int lights_[7] = {-1, -1, -1, -1, -1, -1, -1};
     bool depth_mask_known_ = false, depth_mask_ = true;
     const unsigned char* material_ = nullptr;
     bool texture_known_ = false;

@@ -24,24 +24,41 @@ void Scena::quit() {
     std::exit(1);
 }
 
+// An X server turns a connection away now and then just after another one
+// closed, and a desktop session may start the game a moment before its
+// display takes clients (SDL then falls back to a driver without OpenGL):
+// the whole opening is tried again for about a second before the game gives
+// up with the last reason.
 void Scena::setMode(int w, int h, int b) {
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
-        quit();
+    constexpr int attempts = 9;
+    constexpr Uint32 pause_ms = 150;
+    for (int attempt = 1;; ++attempt) {
+        bool started = SDL_Init(SDL_INIT_VIDEO) >= 0;
+        if (started) {
+            if (w == 0 && h == 0 && b == 0) {
+                const SDL_VideoInfo* info = SDL_GetVideoInfo();
+                width = info->current_w;
+                height = info->current_h;
+                bpp = info->vfmt->BitsPerPixel;
+            } else {
+                width = w;
+                height = h;
+                bpp = b;
+            }
+            if (init()) return;
+        }
+        if (attempt == attempts) {
+            std::fprintf(stderr, started ? "Video mode set failed: %s\n" : "Video initialization failed: %s\n",
+                         SDL_GetError());
+            quit();
+        }
+        SDL_Quit();
+        SDL_Delay(pause_ms);
     }
-    if (w == 0 && h == 0 && b == 0) {
-        const SDL_VideoInfo* info = SDL_GetVideoInfo();
-        width = info->current_w;
-        height = info->current_h;
-        bpp = info->vfmt->BitsPerPixel;
-    } else {
-        width = w;
-        height = h;
-        bpp = b;
-    }
-    init();
 }
 
+// Opens the window (4-sample multisampling if the display grants it, else
+// without) and sets the fixed drawing state; false when no window opens.
 bool Scena::init() {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | 0x5;
@@ -64,10 +81,7 @@ bool Scena::init() {
         SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
         SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 0);
         surface = SDL_SetVideoMode(width, height, 32, flags);
-        if (!surface) {
-            std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
-            quit();
-        }
+        if (!surface) return false;
     }
     if (multisampled) glEnable(GL_MULTISAMPLE);
 

@@ -2,6 +2,9 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+#include <vector>
+
 #include "anim/slot_builder.h"
 #include "audio/sound.h"
 #include "game/brush.h"
@@ -10,6 +13,9 @@
 #include "game/own_import.h"
 #include "game/navigation.h"
 #include "game/page_catalogue.h"
+#include "game/page_table.h"
+#include "game/page_info.h"
+#include "res/atomic_file.h"
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
@@ -31,6 +37,37 @@
 Object* MENU_GLOBAL = nullptr;
 
 namespace {
+
+// Every archive the game may open from its own folder: a broken install is
+// found at start, not in the middle of a child's painting.
+std::vector<std::string> game_archives() {
+    std::vector<std::string> names{"interface.pak", "langall.pak", "sound.pak", "music.pak"};
+    names.insert(names.end(), packnames, packnames + 5);
+    for (int picture = 1; picture <= page_count; ++picture)
+        for (bool detailed : {false, true}) names.push_back(page_archive(picture, detailed));
+    return names;
+}
+
+// Temporary files of ours that a power cut or a kill left half written: the
+// settings' ("com.quillfen.pintabo.cfg.Ab12Cd"), an import's
+// ("page101.pak.Ab12Cd") and a keepsake's (".pintabo-picture-...Ab12Cd",
+// ".pintabo-sheets-Ab12Cd").
+void clear_half_written_files() {
+    const std::string settings = get_cfg_path();
+    const std::string settings_name = settings.substr(settings.rfind('/') + 1);
+    remove_stale_temporaries(folder_of(settings),
+                             [&](const std::string& n) { return is_temporary_of(n, settings_name); });
+    const auto stem = [](const std::string& n) { return n.size() > 7 ? n.substr(0, n.size() - 7) : std::string(); };
+    remove_stale_temporaries(get_own_pictures_path(), [&](const std::string& n) {
+        int number = 0;
+        bool detailed = false;
+        return is_temporary_of(n, stem(n)) && parse_page_archive_name(stem(n), number, detailed);
+    });
+    remove_stale_temporaries(get_pictures_path(), [&](const std::string& n) {
+        return n.rfind(".pintabo-", 0) == 0 && is_temporary_of(n, stem(n));
+    });
+}
+
 Object* with_slot(Object* object, std::initializer_list<Action> actions) {
     start_slot(object, actions);
     return object;
@@ -39,6 +76,7 @@ Object* with_slot(Object* object, std::initializer_list<Action> actions) {
 
 void start_game() {
     media.setpwd(get_resources_path());
+    media.require(game_archives());
     load_settings();
     scena = new Scena(0, 0, 0);
     sound = new Sound();
@@ -53,6 +91,7 @@ void start_game() {
 void load_settings() { conf = load_settings_file(get_cfg_path()); }
 
 void start_scene() {
+    clear_half_written_files();
     // The child's own pictures as the folder holds them now; the progress of
     // one that was removed goes with it.
     scan_own_pictures();

@@ -1,5 +1,6 @@
 #include "ui/gallery.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -192,6 +193,13 @@ void show_page(Gallery& g, int page) {
     }
 }
 
+// A picture gone from the catalogue goes from the pages too.
+void forget_entry(Gallery& g, int picture) {
+    g.entries.erase(std::remove(g.entries.begin(), g.entries.end(), picture), g.entries.end());
+    g.pages = std::max(1, (static_cast<int>(g.entries.size()) + gallery_tiles - 1) / gallery_tiles);
+    show_page(g, std::min(g.page, g.pages - 1));
+}
+
 // "★ n / N" in the title row, from the glyphs of "langall.pak".
 void add_count(Object* panel, int finished, int total, std::vector<event_and_command>& vanish) {
     std::vector<std::pair<std::string, double>> glyphs;
@@ -301,7 +309,10 @@ void gallery_draw_thumbnails_f(void* param) {
         const int progress = own_import_progress();
         const int step = progress < 0 ? -1 : progress * ring_steps / 100;
         if (step == t.import_step) continue;
-        if (t.import_ring) t.import_ring->del();
+        if (t.import_ring) {
+            t.marks.erase(std::remove(t.marks.begin(), t.marks.end(), t.import_ring), t.marks.end());
+            t.import_ring->del();
+        }
         t.import_ring = nullptr;
         t.import_step = step;
         if (step >= 0) t.import_ring = mark(t, ring_name(step < 1 ? 1 : step).c_str(), 0.0, -0.6);
@@ -312,6 +323,12 @@ void gallery_draw_thumbnails_f(void* param) {
     for (Gallery::Tile& t : g.tiles) {
         if (t.drawn) continue;
         if (any && now_ms() - start > 30.0) return;
+        // A picture whose archive has gone since the gallery opened leaves
+        // its place to the ones after it.
+        if (!page_ready(t.picture, g.detailed)) {
+            forget_entry(g, t.picture);
+            return;
+        }
         Kept* k = thumbnails.texture_for(t.picture);
         if (k && k->shows != t.painting) {
             Object* picture = build_painted_picture(t.picture, g.detailed);
@@ -335,6 +352,10 @@ void when_mouse_select_gallery_tile_f(void*) {
     play_button_sound();
     if (t.picture == add_tile) {
         start_own_import();
+        return;
+    }
+    if (t.picture != conf->get_page() && !page_ready(t.picture, g.detailed)) {
+        forget_entry(g, t.picture);
         return;
     }
     if (t.picture != conf->get_page()) goto_page(t.picture);

@@ -1,6 +1,9 @@
 #include "soak/game_invariants.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
+#include <cstdio>
 
 #include "game/effects.h"
 #include "game/game_state.h"
@@ -49,6 +52,12 @@ size_t live_children(const Object* o) {
 }  // namespace
 
 std::string Game_invariants::check_frame() {
+    // Every GL call of the frame was one GL takes.
+    if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%04x", error);
+        return std::string("the frame raised GL error ") + code;
+    }
     if (!map || map->deleted) return "";  // quitting: nothing is played any more
     for (const std::string& problem : {check_dialogs(), check_tubes_and_brush(), check_objects(), check_saves()})
         if (!problem.empty()) return problem;

@@ -5,8 +5,8 @@
 #include <string>
 #include <tuple>
 
-// What must hold after every frame of the game, whatever was clicked:
-// at most one dialog per layer and the layer flags agreeing with them, no
+// What must hold after every frame of the game, whatever was clicked: no
+// GL error raised, at most one dialog per layer and the layer flags agreeing with them, no
 // click hold without a panel, as many tubes as the mode has, a loaded brush
 // carrying its tube's colour, no objects piling up (the same quiet screen
 // always holds as many objects), and every settings file written reading

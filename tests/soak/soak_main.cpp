@@ -2,7 +2,9 @@
 // events pushed by a random player with a fixed seed, the rules of
 // Game_invariants checked after every frame, quits (the quit dialog, a web
 // link, now and then one of our own) followed by a fresh start on the file
-// just saved. Built with the sanitizers, a leak or a fault ends it too.
+// just saved. Own pictures are made at the start; their archives are removed,
+// damaged and put back as it plays, and the gallery's "+" tile has a
+// stand-in chooser. Built with the sanitizers, a leak or a fault ends it too.
 //   soak_test [--seconds N] [--seed S] [--size WxH]
 // Prints what it went through; exits 1 at the first broken rule.
 #include <sys/stat.h>
@@ -22,6 +24,7 @@
 #include "shell/input.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
+#include "soak/folder_hazards.h"
 #include "soak/game_invariants.h"
 #include "soak/random_player.h"
 #include "support/game_session.h"
@@ -65,6 +68,8 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--size")) std::sscanf(argv[i + 1], "%dx%d", &width, &height);
     }
     TempFolder folder;
+    mkdir(folder.file("hazards").c_str(), 0700);
+    setenv("HOME", folder.path().c_str(), 1);
     setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
     setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -76,6 +81,8 @@ int main(int argc, char** argv) {
     init_light();
     frame_clock = stepped_clock;
 
+    // Own pictures beside the built-in ones, and what befalls their folder.
+    Folder_hazards hazards(seed, folder.file("hazards"), 3);
     Random_player player(seed, width, height);
     Game_invariants rules;
     const auto start = std::chrono::steady_clock::now();
@@ -85,6 +92,7 @@ int main(int argc, char** argv) {
     ++starts;
     while (elapsed() < seconds) {
         player.play_frame();
+        hazards.play_frame();
         frame();
         ++frames;
         const std::string broken = rules.check_frame();
@@ -110,6 +118,8 @@ int main(int argc, char** argv) {
                 "at most %ld objects\n",
                 seed, elapsed(), frames, c.events(), c.clicks, c.object_clicks, c.drags, c.moves, c.keys, starts,
                 rules.picture_changes, rules.saves_checked, rules.quiet_checks, rules.most_objects);
+    std::printf("soak: %d own pictures made; their archives removed %lu times, damaged %lu, put back %lu\n",
+                hazards.made, hazards.removed, hazards.damaged, hazards.restored);
     std::printf("soak: screens seen:");
     for (const std::string& s : rules.screens_seen) std::printf(" [%s]", s.c_str());
     std::printf("\n");

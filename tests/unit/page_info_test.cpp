@@ -150,10 +150,28 @@ TEST(PageInfo, ANameIsMadeFromAnyTextCutAfter24Characters) {
 
 TEST(PageInfo, TheFuzzSeedsAreWhatTheirNamesSay) {
     const std::string seeds = std::string(PINTABO_TEST_DATA) + "/../../fuzz/corpus/page_archive/";
-    for (const char* name : {"valid", "detailed", "missing_region", "cut", "bad_name", "bad_total"}) {
+    for (const char* name :
+         {"valid", "detailed", "missing_region", "cut", "bad_name", "bad_total", "ten_million_entries"}) {
         const std::vector<unsigned char> bytes = read_bytes(seeds + name);
         ASSERT_FALSE(bytes.empty()) << name;
         const bool good = std::string(name) == "valid" || std::string(name) == "detailed";
         EXPECT_EQ(check_page_archive(bytes.data(), bytes.size()).error.empty(), good) << name;
     }
+}
+
+// An archive with more entries than any page has (millions of empty ones
+// would take the game's memory at every start) is refused on its count,
+// even when everything a page needs is in it too.
+TEST(PageInfo, AnArchiveWithMoreEntriesThanAPageHoldsIsRefused) {
+    const PageInfo info = sample_info();
+    Pack pack;
+    const std::vector<unsigned char> whole = archive_of(write_page_info(info), info.variant);
+    ASSERT_TRUE(pack.parse(whole.data(), whole.size()));
+    const unsigned char nothing = 0;
+    while (pack.files.size() <= static_cast<size_t>(page_max_entries)) pack.pushfile("", raw{const_cast<unsigned char*>(&nothing), 0});
+    const std::vector<unsigned char> padded = pack.bytes();
+    EXPECT_EQ(check_page_archive(padded.data(), padded.size()).error, "the archive holds more entries than a page can");
+    Pack capped;
+    EXPECT_FALSE(capped.parse(padded.data(), padded.size(), page_max_entries));
+    EXPECT_TRUE(capped.files.empty()) << "refused before any entry is kept";
 }

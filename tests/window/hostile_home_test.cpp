@@ -3,6 +3,7 @@
 // of noise. The game starts and plays on each, says once what it could not
 // do, and never destroys the only copy of a file it could read.
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -91,6 +92,40 @@ TEST_F(HostileHome, A100MegabyteNoiseFileIsKeptWholeAsTheBackup) {
     EXPECT_NE(said.find("File too large; starting with the defaults"), std::string::npos) << said;
     EXPECT_TRUE(read_text(settings() + ".bak") == noise) << "the noise is kept, byte for byte";
     EXPECT_LT(read_bytes(settings()).size(), 10000u) << "and the game's own file is in its place";
+}
+
+}  // namespace
+
+namespace {
+
+// What a power cut left half written (a settings file, an import's archive,
+// a keepsake, all under their temporary names) is cleared away at the next
+// start; a temporary written a moment ago (another game's, under way) and
+// files that only look alike stay.
+TEST_F(HostileHome, HalfWrittenFilesOfAPowerCutAreClearedAtTheNextStart) {
+    const std::string old_home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", folder.path().c_str(), 1);
+    const std::string config = folder.file("pintabo/"), own = folder.file("pintabo/pictures/"),
+                      keepsakes = folder.file("Pictures/pintabo/");
+    const std::vector<std::string> stale{config + "com.quillfen.pintabo.cfg.Ab12Cd", own + "page101.pak.Qw12Er",
+                                         own + "hpage101.pak.Zx34Cv", keepsakes + ".pintabo-sheets-Ty56Ui",
+                                         keepsakes + ".pintabo-picture-01-simple-2026-12-08-1530.Op78As"};
+    const std::vector<std::string> kept{config + "com.quillfen.pintabo.cfg.Fresh1", config + "notes.Ab12Cd",
+                                        own + "holiday.png.Ab12Cd", keepsakes + "pintabo-sheets-Ab12Cd",
+                                        config + "com.quillfen.pintabo.cfg.bak"};
+    const std::string said = play_in([&] {
+        std::filesystem::create_directories(own);
+        std::filesystem::create_directories(keepsakes);
+        for (const auto* list : {&stale, &kept})
+            for (const std::string& path : *list) std::ofstream(path) << "half";
+        const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+        for (const std::string& path : stale) std::filesystem::last_write_time(path, an_hour_ago);
+        for (size_t i = 1; i < kept.size(); ++i) std::filesystem::last_write_time(kept[i], an_hour_ago);
+    });
+    setenv("HOME", old_home.c_str(), 1);
+    for (const std::string& path : stale) EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    for (const std::string& path : kept) EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    EXPECT_EQ(lines(said), 0) << said;
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 
 #include "game/game_state.h"
 #include "game/keepsakes.h"
+#include "game/navigation.h"
+#include "res/platform_process.h"
 #include "game/page_table.h"
 #include "save/config.h"
 #include "scene/model.h"
@@ -183,6 +185,54 @@ TEST_F(Keepsakes, AFolderThatCannotBeWrittenLeavesTheGamePlayingAndWritesNothing
     run_for(600);
     EXPECT_TRUE(camera_button() != nullptr) << "the game goes on, the button stays";
     EXPECT_FALSE(camera_shake_pending) << "the button has shaken its no";
+}
+
+// "Print pages": pintabo-sheets (beside the game) makes the sheet of the
+// picture on screen in its variant and the game's language, it gets a name
+// of its own beside a parent's file of the same name, and it is opened.
+TEST_F(Keepsakes, PrintPagesMakesTheSheetInTheGamesLanguageUnderANewName) {
+    user_dirs("$HOME/Bilder");
+    std::ofstream(folder.file("xdg-open")) << "#!/bin/sh\necho \"$1\" >> '" << folder.file("opened") << "'\n";
+    chmod(folder.file("xdg-open").c_str(), 0755);
+    const std::string old_path = std::getenv("PATH");
+    setenv("PATH", (folder.path() + ":" + old_path).c_str(), 1);
+    const std::string sheets = folder.file("Bilder/pintabo/");
+    mkdir(folder.file("Bilder").c_str(), 0755);
+    mkdir(sheets.c_str(), 0755);
+    const std::string taken = sheets + keepsake_base("sheet", 7, true, keepsake_clock()) + ".pdf";
+    std::ofstream(taken) << "a parent's own file";
+    conf->set_language(4);
+    conf->detailed = true;
+    goto_page(7);
+    run_for(800);
+    ASSERT_EQ(conf->get_page(), 7);
+    ASSERT_TRUE(start_sheet_keepsake());
+    keepsake_wait();
+    frames(2);
+    setenv("PATH", old_path.c_str(), 1);
+    const std::string made = sheets + keepsake_base("sheet", 7, true, keepsake_clock()) + "-2.pdf";
+    std::string text;
+    {
+        std::string errors;
+        ASSERT_EQ(run_program("/usr/bin/pdftotext", {made, folder.file("sheet.txt")}, nullptr, errors), 0) << errors;
+        std::ifstream in(folder.file("sheet.txt"));
+        std::getline(in, text, '\0');
+    }
+    EXPECT_NE(text.find("dessin 7, détaillé"), std::string::npos) << "the French title of picture 7, detailed: " << text;
+    std::string opened;
+    std::getline(std::ifstream(folder.file("opened")), opened);
+    EXPECT_EQ(opened, made);
+    std::string kept;
+    std::getline(std::ifstream(taken), kept);
+    EXPECT_EQ(kept, "a parent's own file");
+    if (DIR* d = opendir(sheets.c_str())) {
+        while (const dirent* e = readdir(d)) {
+            const std::string n = e->d_name;
+            if (n != "." && n != ".." && sheets + n != taken && sheets + n != made)
+                ADD_FAILURE() << "nothing else is left: " << n;
+        }
+        closedir(d);
+    }
 }
 
 }  // namespace

@@ -12,12 +12,13 @@
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/navigation.h"
+#include "game/own_import.h"
 #include "game/page_catalogue.h"
 #include "res/platform.h"
 #include "res/platform_process.h"
-#include "res/png_encode.h"
 #include "save/config.h"
 #include "shell/startup.h"
+#include "support/drawings.h"
 #include "ui/gallery.h"
 #include "window/game_scene.h"
 
@@ -27,21 +28,8 @@ class OwnPicture : public GameScene {
 protected:
     // Three discs on a pale ground, as a child might draw them.
     std::string drawing() {
-        const int w = 480, h = 360;
-        std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
-        const unsigned char disc[3][3] = {{220, 40, 40}, {250, 210, 30}, {40, 90, 220}};
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const unsigned char ground[3] = {200, 235, 200};
-                const unsigned char* c = ground;
-                for (int d = 0; d < 3; ++d)
-                    if (std::hypot(x - (w / 6.0 + d * w / 3.0), y - h / 2.0) < h / 5.0) c = disc[d];
-                std::copy(c, c + 3, &rgb[(static_cast<size_t>(y) * w + x) * 3]);
-            }
-        const std::vector<unsigned char> png = encode_png(rgb.data(), w, h, 3);
         const std::string path = folder.file("discs.png");
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                                     static_cast<std::streamsize>(png.size()));
+        write_discs_drawing(path);
         return path;
     }
 };
@@ -98,35 +86,129 @@ TEST_F(OwnPicture, ImportedPaintedToTheBubblesStarredAndForgottenWhenRemoved) {
     EXPECT_EQ(conf->get_page(), 1);
 }
 
-// The gallery's "+" tile: the chooser (a stand-in zenity that answers with
-// a drawing) and the importer run while the game goes on, then the new
-// picture is shown.
-TEST_F(OwnPicture, ThePlusTileBringsADrawingInAndShowsIt) {
+// The gallery's "+" tile: the chooser (a stand-in zenity) and the importer
+// run while the game goes on. The child closes the chooser, then chooses a
+// file that is no picture, then a drawing, which is shown; the gallery turns
+// its pages between them, and a second drawing comes in after the first.
+TEST_F(OwnPicture, ThePlusTileBringsDrawingsInAndShowsThem) {
     const std::string chosen = drawing();
+    std::ofstream(folder.file("notes.txt")) << "not a picture";
     {
         std::ofstream script(folder.file("zenity"));
-        script << "#!/bin/sh\nsleep 0.3\necho '" << chosen << "'\n";
+        script << "#!/bin/sh\ncd '" << folder.path() << "'\nn=$(cat asked 2>/dev/null || echo 0)\n"
+               << "echo $((n + 1)) > asked\nsleep 0.2\ncase $n in\n0) exit 1 ;;\n1) echo '"
+               << folder.file("notes.txt") << "' ;;\n*) echo '" << chosen << "' ;;\nesac\n";
     }
     chmod(folder.file("zenity").c_str(), 0755);
     const std::string old_path = std::getenv("PATH");
     setenv("PATH", (folder.path() + ":" + old_path).c_str(), 1);
+    const auto arrow = [](int side) {
+        Object* found = nullptr;
+        for (Object* part : MENU_GLOBAL->links.back()->links)
+            if (!found) found = child_running(part, when_mouse_select_gallery_arrow_f, side);
+        return found;
+    };
+    const auto open = [&] {
+        push_key(SDLK_TAB);
+        ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
+        // The + tile follows the twenty built-in pictures, on the last page,
+        // which the left arrow on the first page turns to.
+        ASSERT_NE(arrow(-1), nullptr);
+        if (gallery_plus_tile()) {
+            click_on(arrow(-1));
+            frames(3);
+        }
+        ASSERT_EQ(gallery_plus_tile(), nullptr) << "the first page";
+        click_on(arrow(-1));
+        frames(3);
+        ASSERT_NE(gallery_plus_tile(), nullptr) << "a chooser is there, so the + tile is";
+    };
+    const auto add = [&](bool comes) {
+        click_on(gallery_plus_tile());
+        ASSERT_TRUE(run_until([] { return own_import_progress() >= 0; }, 5000));
+        ASSERT_TRUE(run_until([] { return own_import_progress() < 0; }, 30000)) << "the import ends";
+        frames(3);
+        if (comes) return;
+        // The gallery stays, its pages turn and the + tile answers again.
+        for (int side : {1, 1, -1, 1}) {
+            click_on(arrow(side));
+            frames(2);
+        }
+        ASSERT_NE(gallery_plus_tile(), nullptr);
+    };
+    ASSERT_NO_FATAL_FAILURE(open());
+    ASSERT_NO_FATAL_FAILURE(add(false));  // closed
+    testing::internal::CaptureStderr();
+    ASSERT_NO_FATAL_FAILURE(add(false));  // no picture
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot make a page of " + folder.file("notes.txt")), std::string::npos) << said;
+    EXPECT_EQ(find_page(101), nullptr);
+    ASSERT_NO_FATAL_FAILURE(add(true));
+    EXPECT_TRUE(run_until([] { return conf->get_page() == 101; }, 5000));
+    EXPECT_FALSE(hits_layer1) << "the gallery closed for the new picture";
+    ASSERT_NE(find_page(101), nullptr);
+    EXPECT_EQ(regions().size(), page_regions(find_page(101)->figures.simple).size());
+    run_for(800);
+    ASSERT_NO_FATAL_FAILURE(open());
+    ASSERT_NO_FATAL_FAILURE(add(true));
+    EXPECT_TRUE(run_until([] { return conf->get_page() == 102; }, 5000)) << "a second import comes in too";
+    setenv("PATH", old_path.c_str(), 1);
+}
+
+// An own picture whose archive goes (removed, or damaged) while the game
+// runs is left out with a line: the arrows and the gallery go on to the
+// next picture, and the game plays on.
+TEST_F(OwnPicture, APictureRemovedOrDamagedWhileTheGameRunsIsLeftOut) {
+    std::string errors;
+    for (const char* name : {"One", "Two", "Three"})
+        ASSERT_EQ(run_program(PINTABO_IMPORT_PROGRAM, {drawing(), "--name", name, "--detail", "simple"}, nullptr, errors),
+                  0)
+            << errors;
+    quit();
+    start();
+    ASSERT_NE(find_page(103), nullptr);
+    const std::string pictures = get_own_pictures_path();
+    std::remove((pictures + "page101.pak").c_str());
+    std::ofstream(pictures + "page102.pak") << "damaged by a full disk";
+    testing::internal::CaptureStderr();
+    goto_page(20);
+    run_for(300);
+    next_page();
+    run_for(800);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(conf->get_page(), 103) << said;
+    EXPECT_NE(said.find("leaving out " + pictures + "page101.pak: it is gone"), std::string::npos) << said;
+    EXPECT_NE(said.find("leaving out " + pictures + "page102.pak"), std::string::npos) << said;
+    EXPECT_EQ(find_page(101), nullptr);
+    EXPECT_EQ(find_page(102), nullptr);
+    next_page();
+    run_for(800);
+    EXPECT_EQ(conf->get_page(), 1);
+    prev_page();
+    run_for(800);
+    EXPECT_EQ(conf->get_page(), 103) << "the left arrow goes round to it";
+
+    // Gone while the gallery shows the page it is on: its thumbnail leaves
+    // its place.
+    goto_page(1);
+    run_for(800);
     push_key(SDLK_TAB);
     ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
-    // The + tile follows the twenty built-in pictures, on the second page.
+    std::remove((pictures + "page103.pak").c_str());
+    testing::internal::CaptureStderr();
     Object* next = nullptr;
     for (Object* part : MENU_GLOBAL->links.back()->links)
         if (!next) next = child_running(part, when_mouse_select_gallery_arrow_f, 1);
     ASSERT_NE(next, nullptr);
     click_on(next);
-    frames(3);
-    Object* plus = gallery_plus_tile();
-    ASSERT_NE(plus, nullptr) << "a chooser is there, so the + tile is";
-    click_on(plus);
-    EXPECT_TRUE(run_until([] { return conf->get_page() == 101; }, 30000));
-    setenv("PATH", old_path.c_str(), 1);
-    EXPECT_FALSE(hits_layer1) << "the gallery closed for the new picture";
-    ASSERT_NE(find_page(101), nullptr);
-    EXPECT_EQ(regions().size(), page_regions(find_page(101)->figures.simple).size());
+    run_for(500);
+    said = testing::internal::GetCapturedStderr();
+    for (const Gallery_tile_view& t : gallery_view()) EXPECT_NE(t.picture, 103);
+    EXPECT_NE(said.find("leaving out " + pictures + "page103.pak: it is gone"), std::string::npos) << said;
+    EXPECT_EQ(find_page(103), nullptr);
+    push_key(SDLK_ESCAPE);
+    run_for(800);
+    EXPECT_EQ(conf->get_page(), 1);
 }
 
 }  // namespace
