@@ -2,6 +2,8 @@
 # make test  installs what is missing, builds and runs every test, checks the
 #            desktop entry and the metainfo, then a short fuzzing run; each
 #            test that needs a display starts an Xvfb of its own.
+# make package builds the Debian packages pintabo and pintabo-data into
+#            dist/ and checks them with lintian.
 # make bench runs the benchmarks: the empty frame loop, then the game itself
 #            on its own Xvfb at 1280x720 and 1920x1080 (frame times, start-up
 #            time, memory).
@@ -11,7 +13,7 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 ASAN       ?= ON
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench package deps build clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -30,9 +32,12 @@ test: deps
 	bash scripts/validate-packaging.sh
 	bash scripts/fuzz-smoke.sh
 
+package: deps
+	bash scripts/build-package.sh $(JOBS)
+
 bench: build
 	bash scripts/with-display.sh ./$(BUILD)/bench/frame_bench
 	bash bench/run-game-bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-fuzz
+	rm -rf $(BUILD) $(TEST_BUILD) build-fuzz dist

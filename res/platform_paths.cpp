@@ -24,20 +24,37 @@ static std::string with_slash(std::string folder) {
     return folder;
 }
 
+// How many of the archives every start opens a folder holds: each one
+// found counts two, the folder existing at all counts one.
+static int archive_score(const std::string& folder) {
+    static const char* const always_opened[] = {"interface.pak", "langall.pak", "langen.pak", "sound.pak", "music.pak"};
+    int score = access(folder.c_str(), X_OK) == 0 ? 1 : 0;
+    for (const char* name : always_opened) score += 2 * (access((folder + name).c_str(), R_OK) == 0);
+    return score;
+}
+
 // The archives are one set: the folder that holds the most of the ones
 // every start opens is the game's, so a single missing archive is reported
-// where the others are, not sought in another folder.
+// where the others are, not sought in another folder. The folders beside
+// the executable come first (a build, or an installation moved elsewhere);
+// the data folder fixed when the game was built (PINTABO_INSTALLED_DATA_DIR,
+// /usr/share/games/pintabo for the Debian package) is the game's when they
+// hold none.
 std::string get_resources_path() {
     const std::string bundle = with_slash(get_boundle_path());
     const std::string candidates[2] = {bundle + "data/", bundle + "../share/pintabo/"};
-    const char* const always_opened[] = {"interface.pak", "langall.pak", "langen.pak", "sound.pak", "music.pak"};
-    // Each archive found counts two; the folder existing at all counts one.
     int best = 0, best_score = -1;
     for (int c = 0; c < 2; ++c) {
-        int score = access(candidates[c].c_str(), X_OK) == 0 ? 1 : 0;
-        for (const char* name : always_opened) score += 2 * (access((candidates[c] + name).c_str(), R_OK) == 0);
+        const int score = archive_score(candidates[c]);
         if (score > best_score) best = c, best_score = score;
     }
+#ifdef PINTABO_INSTALLED_DATA_DIR
+    if (best_score < 2) {
+        const std::string installed = with_slash(PINTABO_INSTALLED_DATA_DIR);
+        const int installed_score = archive_score(installed);
+        if (installed_score >= 2 || (installed_score == 1 && best_score == 0)) return installed;
+    }
+#endif
     return candidates[best];
 }
 

@@ -12,7 +12,8 @@ std::string get_boundle_path();
 // The folder holding the archives, ending with exactly one slash: of "data/"
 // beside the executable (a build) and the installed "../share/pintabo/", the
 // one holding more of the archives every start opens; when neither holds
-// any, the one that exists ("data/" when both or none do).
+// any, the data folder fixed at build time if it holds some or is the only
+// one that exists; else the one that exists ("data/" when both or none do).
 std::string get_resources_path();
 
 // $XDG_CONFIG_HOME/pintabo/com.quillfen.pintabo.cfg ($XDG_CONFIG_HOME defaults

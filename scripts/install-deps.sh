@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   libebur128-dev
+  build-essential dpkg-dev debhelper lintian
 )
 
 missing=()

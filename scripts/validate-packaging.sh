@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks the desktop entry and the AppStream metainfo that `cmake --install`
 # ships. desktop-file-validate and appstreamcli run when they are on PATH
-# (a line says so when one is not); any error or warning fails. Hints and
-# infos are printed but pass. Independently of those tools, checks that the
-# files agree with each other and with the project version in CMakeLists.txt.
+# (a line says so when one is not); any error or warning fails, pedantic
+# hints included. Independently of those tools, checks that the files agree
+# with each other, and that the project's version in CMakeLists.txt (which
+# the game's about panel and the manual pages take) is the newest release
+# of the metainfo and of debian/changelog.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 id=com.quillfen.pintabo
@@ -32,9 +34,10 @@ else
   echo "desktop-file-validate not found: desktop entry check skipped"
 fi
 
-# appstreamcli fails on errors and warnings by itself.
+# appstreamcli fails on errors and warnings by itself; --strict makes the
+# pedantic hints fail too.
 if command -v appstreamcli >/dev/null 2>&1; then
-  if ! appstreamcli validate --no-net "$metainfo"; then
+  if ! appstreamcli validate --pedantic --strict --no-net "$metainfo"; then
     fail "appstreamcli rejects $(basename "$metainfo")"
   fi
 else
@@ -47,6 +50,10 @@ newest=$(sed -nE 's/.*<release [^>]*version="([^"]+)".*/\1/p' "$metainfo" | head
 [ -n "$version" ] || fail "no project version found in CMakeLists.txt"
 [ "$newest" = "$version" ] ||
   fail "newest release in the metainfo is '$newest', the project version is '$version'"
+# The package's first line: "pintabo (VERSION) DISTRIBUTION; urgency=...".
+packaged=$(sed -nE '1s/^pintabo \(([^)]+)\).*/\1/p' "$top/debian/changelog")
+[ "$packaged" = "$version" ] ||
+  fail "newest entry of debian/changelog is '$packaged', the project version is '$version'"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $id.desktop"
@@ -54,5 +61,5 @@ grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
 grep -qx "Exec=pintabo" "$desktop" || fail "the desktop entry does not run pintabo"
 grep -q "<binary>pintabo</binary>" "$metainfo" || fail "the metainfo does not provide the binary pintabo"
 
-[ $status -eq 0 ] && echo "validate-packaging: desktop entry and metainfo agree (version $version)"
+[ $status -eq 0 ] && echo "validate-packaging: desktop entry, metainfo and debian/changelog agree (version $version)"
 exit $status

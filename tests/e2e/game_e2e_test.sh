@@ -4,13 +4,17 @@
 # and its tubes are under it, the brush follows the pointer, a tube and then
 # a region of its number paint the region, and SIGTERM quits with status 0
 # after saving that progress.
-#   game_e2e_test.sh PINTABO SETTINGS_PROBE
+#   game_e2e_test.sh PINTABO SETTINGS_PROBE [HOME]
 # The settings go to a fresh temporary XDG_CONFIG_HOME, the sound to SDL's
-# dummy driver. PINTABO_E2E_KEEP=1 keeps the screenshots and the log.
+# dummy driver. Given HOME (a fresh folder), the game runs as in a family's
+# session instead: that home and no XDG_* folders, so the settings are
+# looked for in HOME/.config/pintabo/. PINTABO_E2E_KEEP=1 keeps the
+# screenshots and the log.
 set -u
 
 game=$1
 probe=$2
+home=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 fail() {
@@ -24,7 +28,7 @@ fail() {
 
 [ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set (run under scripts/with-display.sh)"
 [ -x "$game" ] || fail "no game at $game"
-for tool in xdotool import convert compare od awk; do
+for tool in xdotool import convert compare identify od awk; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs xdotool and imagemagick)"
 done
 
@@ -77,8 +81,15 @@ brush_moved_to() {
 }
 
 # --- start ---------------------------------------------------------------
-mkdir -p "$work/config"
-XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy "$game" >"$work/game.log" 2>&1 &
+if [ -n "$home" ]; then
+  config="$home/.config"
+  session=(env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home")
+else
+  config="$work/config"
+  mkdir -p "$config"
+  session=(env XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/data")
+fi
+"${session[@]}" SDL_AUDIODRIVER=dummy "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 window_up() { xdotool search --name '^pintabo$' >/dev/null 2>&1; }
@@ -123,7 +134,11 @@ within 30 picture_shown ||
   fail "Escape did not uncover picture 1 and its tubes: the middle is ${centre_white} near-white and" \
     "${centre_dark} dark (want at least 0.6 and 0.01 to 0.25), the top edge's level is ${top_level}" \
     "(want at least 190, undimmed), the tube column holds ${tube_hues} strong hues (want at least 5)"
-echo "ok: picture 1 (middle ${centre_white} white, ${centre_dark} outlines) and ${tube_hues} tube colours"
+# A picture drawn with its shading and smoothed edges, not a flat screen.
+colours=$(identify -format %k "$work/start.png")
+[ "$colours" -ge 1000 ] || fail "the screen shows only $colours colours (want at least 1000)"
+echo "ok: picture 1 (middle ${centre_white} white, ${centre_dark} outlines), ${tube_hues} tube colours," \
+  "$colours colours on screen"
 
 # --- (b) the brush follows the pointer -----------------------------------
 p1=(-0.2 0.0)
@@ -178,7 +193,7 @@ status=$?
 game_pid=""
 [ "$status" -eq 0 ] || fail "the game exited with status $status after SIGTERM"
 
-settings="$work/config/pintabo/com.quillfen.pintabo.cfg"
+settings="$config/pintabo/com.quillfen.pintabo.cfg"
 [ -s "$settings" ] || fail "no settings saved at $settings"
 saved=$("$probe" "$settings" 1) || fail "the saved settings cannot be read"
 grep -qx "damaged 0" <<<"$saved" || fail "the saved settings are damaged: $saved"
