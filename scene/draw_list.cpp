@@ -125,15 +125,18 @@ private:
         glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
     }
 
-    // Colour material makes the current colour drive ambient and diffuse.
-    // The material is refreshed from the colour when colour material is
-    // switched on, so the colour is set with it off and then it is switched
-    // on: after a new material, or with a colour equal to the current one,
-    // the material would otherwise keep what the material block said.
+    // The colour drives the material's ambient and diffuse (what colour
+    // material would do) and, unlit, is the colour itself. Both are set
+    // outright: switching colour material on to take the current colour is
+    // not reliable in every driver (Mesa may take the colour before the one
+    // just given on a fresh context, and a colour equal to the current one
+    // is no change to it at all).
     static void set_colour(const double rgba[4]) {
         glDisable(GL_COLOR_MATERIAL);
+        const GLfloat c[4] = {static_cast<GLfloat>(rgba[0]), static_cast<GLfloat>(rgba[1]),
+                              static_cast<GLfloat>(rgba[2]), static_cast<GLfloat>(rgba[3])};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c);
         glColor4d(rgba[0], rgba[1], rgba[2], rgba[3]);
-        glEnable(GL_COLOR_MATERIAL);
     }
 
     // -1 unknown, 0 off, 1 on

@@ -2,11 +2,14 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "scene/model.h"
 #include "scene/object.h"
 #include "shell/input.h"
+#include "shell/screen_place.h"
 
 bool hits_layer1 = false;
 bool hits_layer2 = false;
@@ -59,12 +62,49 @@ void Hits::remember_pick(std::vector<double>& into) const {
     }
 }
 
+bool Hits::grown_area(const Object* o, double& x0, double& y0, double& x1, double& y1, double* depth) {
+    Screen_box b;
+    if (!screen_box(o, b)) return false;
+    if (depth) *depth = b.depth;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const double half = fingertip_px * viewport[3] / 768.0 / 2;
+    const double hw = std::max(b.width() / 2, half), hh = std::max(b.height() / 2, half);
+    x0 = b.centre_x() - hw, x1 = b.centre_x() + hw, y0 = b.centre_y() - hh, y1 = b.centre_y() + hh;
+    return true;
+}
+
+// The grown candidate whose area holds the pointer: of the nearest layer
+// (a dialog before the screen behind it), the one with the nearer middle
+// where areas meet; null for none.
+Object* Hits::grown_under(double px, double py) const {
+    Object* best = nullptr;
+    double nearest = 1e18, best_depth = 2;
+    for (Object* o : grown) {
+        double x0, y0, x1, y1, depth = 1;
+        if (!grown_area(o, x0, y0, x1, y1, &depth) || px < x0 || px > x1 || py < y0 || py > y1) continue;
+        const double d = std::hypot(px - (x0 + x1) / 2, py - (y0 + y1) / 2);
+        const bool nearer_layer = depth < best_depth - 1e-4, same_layer = std::abs(depth - best_depth) <= 1e-4;
+        if (nearer_layer || (same_layer && d < nearest)) nearest = d, best = o, best_depth = depth;
+    }
+    return best;
+}
+
 void Hits::recalc() {
+    if (aimed_) {
+        hit = aimed_;
+        aimed_ = nullptr;
+        pick_known = false;  // the pointer answers again from the next pick on
+        candidates.clear();
+        grown.clear();
+        return;
+    }
     // Nothing under the pointer can have changed: the same answer stands.
     remember_pick(next_pick_);
     if (pick_known && next_pick_.size() == last_pick_.size() &&
         std::memcmp(next_pick_.data(), last_pick_.data(), next_pick_.size() * sizeof(double)) == 0) {
         candidates.clear();
+        grown.clear();
         return;
     }
     last_pick_.swap(next_pick_);
@@ -87,8 +127,15 @@ void Hits::recalc() {
                 break;
             }
     hit = nullptr;
-    if (near.empty()) {
+    const auto finish = [&] {
+        // Beside a button but on no other button: the button's grown area answers.
+        if (!hit || std::find(grown.begin(), grown.end(), hit) == grown.end())
+            if (Object* g = grown_under(mouse.x, mouse.y)) hit = g;
         candidates.clear();
+        grown.clear();
+    };
+    if (near.empty()) {
+        finish();
         return;
     }
 
@@ -127,7 +174,7 @@ void Hits::recalc() {
         }
         if (best_name < candidates.size()) hit = candidates[best_name];
     }
-    candidates.clear();
+    finish();
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -136,6 +183,18 @@ void Hits::recalc() {
 
 void mouse_select(int phase, void*) {
     if (phase == 1) hits.test_hit();
+}
+
+bool is_pickable(const Object* o) {
+    for (const fun_and_param& f : o->funs)
+        if (f.fun == mouse_select || f.fun == mouse_select_grown) return true;
+    return false;
+}
+
+void mouse_select_grown(int phase, void*) {
+    if (phase != 1) return;
+    hits.test_hit();
+    hits.grown.push_back(Object_curent);
 }
 
 bool clicked_here() { return hits.is_hit() && mouse.left_click; }

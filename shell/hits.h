@@ -25,11 +25,27 @@ public:
     void recalc();
     bool is_hit() const;
 
+    // Candidates that answer a fingertip: a button's answering area is its
+    // box grown to at least fingertip_px square (at 1024x768, in proportion
+    // to the window's height), and where such areas meet the nearer middle
+    // wins, so no two overlap. The artwork stays as it is.
+    std::vector<Object*> grown;
+    static constexpr double fingertip_px = 44.0;
+    // The answering area of a grown candidate in the window now.
+    // Its depth too: nearer areas (a dialog's) come before those behind.
+    static bool grown_area(const Object* o, double& x0, double& y0, double& x1, double& y1, double* depth = nullptr);
+
+    // The next pick answers `o`, wherever the pointer is: a key or a switch
+    // chose it. Its click comes with the frame after.
+    void aim_at(Object* o) { aimed_ = o; }
+
     bool pick_known = false;   // cleared to force the next pass
     unsigned long passes = 0;  // selection passes made, for the benchmarks
 
 private:
     void remember_pick(std::vector<double>& into) const;
+    Object* grown_under(double px, double py) const;
+    Object* aimed_ = nullptr;
     std::vector<double> last_pick_, next_pick_;
 };
 
@@ -48,5 +64,9 @@ bool clicked_here();
 bool clicked_on_layer(int layer);
 
 void mouse_select(int phase, void* param);
+// The same for a button, whose answering area grows to a fingertip.
+void mouse_select_grown(int phase, void* param);
+// Whether `o` takes clicks (runs either of the two).
+bool is_pickable(const Object* o);
 bool is_hit_layer0();
 bool is_hit_layer1();

@@ -23,7 +23,20 @@ extern bool keyused;        // a handler has consumed this frame's key-down
 // Starts a frame's input: clears the one-frame edges, then folds every queued
 // SDL event into the state above. Quit requests are ignored on purpose: the
 // game ends only through its own quit confirmation.
+//
+// A press that comes with the pointer somewhere else than where the last
+// pick looked (a tap on a touch screen: the pointer jumps and presses at
+// once) is held for one frame, so the pick first looks where it landed and
+// the click is judged there. A joystick's buttons 1 and 2 (a switch
+// interface) arrive as Space and Enter.
 void read_input();
+// The frame after next brings a left click, wherever the pointer is: a key
+// or a switch chose what the pick was aimed at (Hits::aim_at).
+void click_next_frame();
+// The pointer moved by the hand this frame (not by the game).
+bool pointer_moved_by_hand();
+// Opens the first joystick, if there is one, for switch interfaces.
+void open_switch_joystick();
 void handle_event(const SDL_Event& e);
 
 bool presskey(SDLKey key);

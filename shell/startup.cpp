@@ -23,6 +23,7 @@
 #include "save/settings_writer.h"
 #include "scene/object.h"
 #include "shell/frame_loop.h"
+#include "shell/input.h"
 #include "shell/hits.h"
 #include "shell/presenter.h"
 #include "shell/scena.h"
@@ -30,7 +31,9 @@
 #include "shell/termination.h"
 #include "ui/gallery.h"
 #include "ui/help_screen.h"
+#include "ui/focus_ring.h"
 #include "ui/interface_buttons.h"
+#include "ui/keyboard_play.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 
@@ -87,6 +90,7 @@ void start_game() {
     scena = new Scena(0, 0, 0);
     sound = new Sound();
     install_termination_handler();
+    open_switch_joystick();
     SDL_WM_SetCaption("pintabo", "pintabo");
     start_scene();
 }
@@ -105,6 +109,7 @@ void start_scene() {
     reset_scene_requests();
     reset_game_state();
     reset_interface_state();
+    reset_keyboard_play();
     create_roots();
     if (conf->music_on && sound) sound->play("music.wav", true);
     default_page();  // the saved picture in its saved variant, if the catalogue knows it
@@ -117,8 +122,11 @@ void build_standing_scene() {
     background->add("interface.pak", "fon");
     map->addlink(background);
 
+    // The focus ring of play without a mouse, drawn under the brush.
+    Object* ring = make_focus_ring();
+    cursor->addlink(ring);
     interface_root =
-        with_slot(new Object(), {make_action(create_back_button_f), make_action(create_clear_button_f),
+        with_slot(new Object(), {make_action(keyboard_play_f, 0.0, ring), make_action(create_back_button_f), make_action(create_clear_button_f),
                                  make_action(create_reset_button_f), make_action(create_colors_button_f),
                                  make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
                                  make_action(watch_keepsakes_f), make_action(watch_own_import_f)});

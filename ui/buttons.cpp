@@ -36,7 +36,7 @@ const char* const lang_labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lan
 
 Object* clickable(const char* pak, const char* name, double x, double y, double z) {
     Object* o = new Object();
-    o->addfun(mouse_select, nullptr);
+    o->addfun(mouse_select_grown, nullptr);
     o->add(pak, name);
     o->chposition(x, y, z);
     return o;
@@ -148,7 +148,7 @@ void create_default_interface_button_m(const char* name, double x, double y, dou
 
 void create_default_hide_button_m(const char* name, double x, double y, double z, process_fun process) {
     Object* button = new Object();
-    button->addfun(mouse_select, nullptr);
+    button->addfun(mouse_select_grown, nullptr);
     set_scale(button, 0.3);
     button->add("interface.pak", name);
     button->chrot(-90.0, 0.0, 0.0);

@@ -8,12 +8,6 @@
 
 namespace {
 
-bool pickable(const Object* o) {
-    for (const fun_and_param& f : o->funs)
-        if (f.fun == mouse_select) return true;
-    return false;
-}
-
 // Shown, or showing something of its own (a tile whose artwork is a mark on it).
 bool shows_something(const Object* o) {
     if (o->visible && !o->models.empty()) return true;
@@ -29,7 +23,7 @@ void collect(const Object* root, Choice_group group, bool hidden_too, const Obje
     if (!root || root->deleted) return;
     for (Object* child : root->links) {
         if (child->deleted || child == leave_out) continue;
-        if (pickable(child) && child->loaded && (hidden_too || shows_something(child))) out.push_back({child, group});
+        if (is_pickable(child) && child->loaded && (hidden_too || shows_something(child))) out.push_back({child, group});
         collect(child, group, hidden_too, leave_out, out);
     }
 }

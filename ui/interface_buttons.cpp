@@ -28,18 +28,21 @@ bool show_camera_button = false;
 namespace {
 
 constexpr double button_depth = 61.0;
-constexpr int key_f1 = 282;
-constexpr int key_tab = 9;
-constexpr int key_right = 275;
-constexpr int key_left = 276;
+constexpr int key_f1 = SDLK_F1;
+constexpr int key_gallery = SDLK_g;  // Tab moves the keyboard's focus
+constexpr int key_right = SDLK_RIGHT;
+constexpr int key_left = SDLK_LEFT;
+constexpr int key_page_up = SDLK_PAGEUP;
+constexpr int key_page_down = SDLK_PAGEDOWN;
 
 double top_row() { return -0.92 - scena->get_y_coord(-39.0); }
 
-// A permanent button fires on a click on the base screen, or on its key
-// while no menu or dialog is open (which the button then takes).
-bool permanent_fires(int key) {
+// A permanent button fires on a click on the base screen, or on one of its
+// keys while no menu or dialog is open (which the button then takes).
+bool permanent_fires(int key, int other_key = 0) {
     if (clicked_on_layer(0)) return true;
-    return key != 0 && !hits_layer1 && !hits_layer2 && take_key(key);
+    if (hits_layer1 || hits_layer2) return false;
+    return (key != 0 && take_key(key)) || (other_key != 0 && take_key(other_key));
 }
 
 // Opens a first-level menu. The layer is taken at once, so a key and a click
@@ -178,19 +181,19 @@ void when_mouse_select_help_button_f(void*) {
 }
 
 void when_mouse_select_gallery_button_f(void*) {
-    if (!permanent_fires(key_tab)) return;
+    if (!permanent_fires(key_gallery)) return;
     play_button_sound();
     open_first_level(create_gallery_f, 0);
 }
 
 void when_mouse_select_left_button_f(void*) {
-    if (!permanent_fires(key_left)) return;
+    if (!permanent_fires(key_left, key_page_up)) return;
     play_button_sound();
     prev_page();
 }
 
 void when_mouse_select_right_button_f(void*) {
-    if (!permanent_fires(key_right)) return;
+    if (!permanent_fires(key_right, key_page_down)) return;
     play_button_sound();
     next_page();
 }

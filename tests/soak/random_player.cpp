@@ -11,13 +11,12 @@ namespace {
 // next pick will test, found the way the drawing walk finds them.
 void clickables(const Object* o, std::vector<const Object*>& out) {
     if (o->deleted) return;
-    bool pickable = false;
-    for (const fun_and_param& f : o->funs) pickable |= f.fun == mouse_select;
-    if (pickable && o->loaded && !o->models.empty()) out.push_back(o);
+    if (is_pickable(o) && o->loaded && !o->models.empty()) out.push_back(o);
     for (const Object* child : o->links) clickables(child, out);
 }
 
-const SDLKey game_keys[] = {SDLK_ESCAPE, SDLK_RETURN, SDLK_F1, SDLK_TAB, SDLK_LEFT, SDLK_RIGHT};
+const SDLKey game_keys[] = {SDLK_ESCAPE, SDLK_RETURN, SDLK_F1, SDLK_TAB, SDLK_LEFT,  SDLK_RIGHT, SDLK_UP,
+                             SDLK_DOWN,   SDLK_SPACE,  SDLK_g,  SDLK_1,   SDLK_3,     SDLK_PAGEUP};
 
 }  // namespace
 
@@ -100,7 +99,14 @@ void Random_player::key(bool with_click) {
     ++counts_.keys;
 }
 
+namespace {
+// Where the pointer was sent last: presses and releases happen there.
+int sent_x = 0, sent_y = 0;
+}  // namespace
+
 SDL_Event Random_player::motion(int x, int y) {
+    sent_x = x;
+    sent_y = y;
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;
     e.motion.x = static_cast<Uint16>(x);
@@ -113,6 +119,8 @@ SDL_Event Random_player::button(bool down) {
     e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     e.button.button = SDL_BUTTON_LEFT;
     e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(sent_x);
+    e.button.y = static_cast<Uint16>(sent_y);
     return e;
 }
 

@@ -41,7 +41,7 @@ protected:
     }
 
     void open_gallery() {
-        push_key(SDLK_TAB);
+        push_key(SDLK_g);
         frame();
         ASSERT_TRUE(hits_layer1);
         ASSERT_TRUE(run_until([] {

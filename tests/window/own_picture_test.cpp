@@ -66,7 +66,7 @@ TEST_F(OwnPicture, ImportedPaintedToTheBubblesStarredAndForgottenWhenRemoved) {
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the bubbles fly";
 
-    push_key(SDLK_TAB);
+    push_key(SDLK_g);
     ASSERT_TRUE(run_until([] {
         for (const Gallery_tile_view& t : gallery_view())
             if (t.picture == 101) return t.drawn;
@@ -153,7 +153,7 @@ TEST_F(OwnPicture, ThePlusTileBringsDrawingsInAndShowsThem) {
         return found;
     };
     const auto open = [&] {
-        push_key(SDLK_TAB);
+        push_key(SDLK_g);
         ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
         // The + tile follows the twenty built-in pictures, on the last page,
         // which the left arrow on the first page turns to.
@@ -236,7 +236,7 @@ TEST_F(OwnPicture, APictureRemovedOrDamagedWhileTheGameRunsIsLeftOut) {
     // its place.
     goto_page(1);
     run_for(800);
-    push_key(SDLK_TAB);
+    push_key(SDLK_g);
     ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
     std::remove((pictures + "page103.pak").c_str());
     testing::internal::CaptureStderr();

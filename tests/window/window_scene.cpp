@@ -6,7 +6,14 @@
 #include "support/test_objects.h"
 #include "window/x_screen.h"
 
+namespace {
+// Where the pointer was last sent: a press or a release happens there, as a
+// real mouse's do.
+int sent_x = -1, sent_y = -1;
+}  // namespace
+
 void WindowScene::SetUp() {
+    sent_x = sent_y = -1;
     media.setpwd(folder.prefix());
     map = new Object();
     cursor = new Object();
@@ -34,6 +41,8 @@ void WindowScene::frame() {
 }
 
 void WindowScene::push_motion(int x, int y) {
+    sent_x = x;
+    sent_y = y;
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;
     e.motion.x = static_cast<Uint16>(x);
@@ -46,6 +55,8 @@ void WindowScene::push_button(bool down, int button) {
     e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     e.button.button = static_cast<Uint8>(button);
     e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(sent_x >= 0 ? sent_x : mouse.x);
+    e.button.y = static_cast<Uint16>(sent_y >= 0 ? sent_y : mouse.y);
     push(e);
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+class Object;
+struct Screen_box;
+
+// The soft glowing ring round what the keyboard or a switch has chosen to
+// go to, the same on every screen: one object under the `cursor` root (so
+// it is drawn over everything, like the brush), placed round a window
+// rectangle and hidden when nothing is chosen.
+
+// A new ring, hidden, for the cursor root.
+Object* make_focus_ring();
+
+// Puts `ring` round `box` (window pixels), a little larger than it.
+void place_focus_ring(Object* ring, const Screen_box& box);
+void hide_focus_ring(Object* ring);
+
+// A small badge of the cursor root (a tick, a sparkle) at window point
+// (x, y), `radius` pixels across its middle.
+void place_on_screen(Object* badge, double x, double y, double radius);
