@@ -6,6 +6,7 @@
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/navigation.h"
+#include "game/number_hints.h"
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
@@ -56,6 +57,7 @@ void click_by_numbers(Object* region, int id, int num, Color target) {
     const Color own = conf->get_custom_color(num);
     if (!brush_clean && (!color.eq(target) || !coloured) && color.eq(own) && color_selected == num) {
         paint(region, id, num);
+        note_right_click();
         if (!conf->is_finish()) {
             play("scena.wav");
             return;
@@ -67,6 +69,7 @@ void click_by_numbers(Object* region, int id, int num, Color target) {
     }
     if (coloured) return;
     play("scena_false.wav");
+    note_wrong_click();
     // Fixed regions have no tube to point at.
     if (num < COLORS_NUM) colors_hint = num + 1;
 }

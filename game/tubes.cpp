@@ -9,6 +9,7 @@
 #include "audio/sound.h"
 #include "game/effects.h"
 #include "game/game_state.h"
+#include "game/number_hints.h"
 #include "save/config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
@@ -152,6 +153,7 @@ void when_brush_select_color_f(void* param) {
         }
         if (mouse.left_click) {
             play("banka.wav");
+            note_tube_taken();
             const Randname<const char*> names = bubble_names();
             for (int b = 0; b < 20; ++b) tube->addlink(make_click_bubble(names, own));
             brush_clean = false;

@@ -52,6 +52,27 @@ double segment_distance(double px, double py, double ax, double ay, double bx, d
 
 }  // namespace
 
+void to_cursor_plane(double x, double y, double depth, double& cx, double& cy) {
+    if (!scena || scena->width <= 0 || scena->height <= 0) return;
+    const double nx = (x / scena->width - 0.5) * 2.0, ny = (y / scena->height - 0.5) * 2.0;
+    cx = -(nx * scena->get_x_coord(-depth));
+    cy = ny * scena->get_y_coord(-depth);
+}
+
+double cursor_plane_units(double pixels, double depth) {
+    if (!scena || scena->height <= 0) return 0;
+    return pixels / scena->height * 2.0 * -scena->get_y_coord(-depth);
+}
+
+void place_on_screen(Object* badge, double x, double y, double radius, double depth) {
+    if (!badge || !scena) return;
+    double cx = 0, cy = 0;
+    to_cursor_plane(x, y, depth, cx, cy);
+    const double r = cursor_plane_units(radius, depth);
+    badge->chposition(cx, cy, 100.0 - depth);
+    badge->chscale(r, r, 1.0);
+}
+
 bool screen_box(const Object* o, Screen_box& out) {
     const Projection p;
     bool any = false;

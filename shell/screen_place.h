@@ -22,6 +22,15 @@ bool screen_box(const Object* o, Screen_box& out);
 // lies inside even a thin or hollow shape; false when it has none.
 bool screen_point(const Object* o, double& x, double& y);
 
+// The cursor root draws in the eye's frame, 100 units further in: a window
+// point carried to its plane `depth` units from the eye, and window pixels
+// in units of that plane.
+void to_cursor_plane(double x, double y, double depth, double& cx, double& cy);
+double cursor_plane_units(double pixels, double depth);
+// Puts a flat badge of the cursor root (a ring, a tick, a sparkle; drawn
+// facing the viewer, radius 1) at window point (x, y), `radius` pixels.
+void place_on_screen(Object* badge, double x, double y, double radius, double depth = 17.6);
+
 // The window distance from (x, y) to the nearest of the object's
 // triangles (0 inside one); a very large number when it has none.
 double screen_distance(const Object* o, double x, double y);

@@ -12,6 +12,7 @@
 #include "game/keepsakes.h"
 #include "game/own_import.h"
 #include "game/navigation.h"
+#include "game/number_hints.h"
 #include "game/page_catalogue.h"
 #include "game/page_table.h"
 #include "game/page_info.h"
@@ -110,6 +111,7 @@ void start_scene() {
     reset_game_state();
     reset_interface_state();
     reset_keyboard_play();
+    reset_number_hints();
     create_roots();
     if (conf->music_on && sound) sound->play("music.wav", true);
     default_page();  // the saved picture in its saved variant, if the catalogue knows it
@@ -125,8 +127,11 @@ void build_standing_scene() {
     // The focus ring of play without a mouse, drawn under the brush.
     Object* ring = make_focus_ring();
     cursor->addlink(ring);
+    // The hints of paint by numbers (sparkles, ticks), under the ring.
+    cursor->addlink(with_slot(new Object(), {make_action(number_hints_f)}));
     interface_root =
-        with_slot(new Object(), {make_action(keyboard_play_f, 0.0, ring), make_action(create_back_button_f), make_action(create_clear_button_f),
+        with_slot(new Object(), {make_action(keyboard_play_f, 0.0, ring), make_action(forgiving_click_f),
+                                 make_action(create_back_button_f), make_action(create_clear_button_f),
                                  make_action(create_reset_button_f), make_action(create_colors_button_f),
                                  make_action(create_buttons_f, -1.0), make_action(create_camera_button_f),
                                  make_action(watch_keepsakes_f), make_action(watch_own_import_f)});

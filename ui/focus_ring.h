@@ -14,7 +14,3 @@ Object* make_focus_ring();
 // Puts `ring` round `box` (window pixels), a little larger than it.
 void place_focus_ring(Object* ring, const Screen_box& box);
 void hide_focus_ring(Object* ring);
-
-// A small badge of the cursor root (a tick, a sparkle) at window point
-// (x, y), `radius` pixels across its middle.
-void place_on_screen(Object* badge, double x, double y, double radius);
