@@ -40,16 +40,22 @@ std::vector<Object*> picture_regions() {
     return out;
 }
 
-Object* badge(Object* holder, size_t i, const char* entry) {
-    while (holder->links.size() <= i) {
+// The badges are made once, all at the start, so a screen always holds
+// as many objects whatever shows.
+constexpr size_t most_sparkles = 48;
+constexpr size_t most_ticks = 10;
+
+void fill(Object* holder, size_t count, const char* entry) {
+    while (holder->links.size() < count) {
         Object* o = new Object();
         o->add("interface.pak", entry);
         o->addfun(disable_light, nullptr);
         o->visible = false;
         holder->addlink(o);
     }
-    return holder->links[i];
 }
+
+Object* badge(Object* holder, size_t i) { return i < holder->links.size() ? holder->links[i] : nullptr; }
 
 void hide_from(Object* holder, size_t from) {
     for (size_t i = from; i < holder->links.size(); ++i) holder->links[i]->visible = false;
@@ -62,8 +68,9 @@ void show_sparkles(Object* holder, int n, double phase) {
     for (Object* region : picture_regions()) {
         Region_facts r;
         double x = 0, y = 0;
+        if (shown >= most_sparkles) break;
         if (!region_facts(region, r) || r.num != n || r.painted || !screen_point(region, x, y)) continue;
-        Object* s = badge(holder, shown++, "hint_sparkle");
+        Object* s = badge(holder, shown++);
         const double beat = 0.5 + 0.5 * std::sin(phase * 2 * M_PI * 1.5 + shown);
         place_on_screen(s, x, y, (14.0 + 8.0 * beat) * px, 17.7);
         s->setalfa(0.55 + 0.45 * beat);
@@ -94,8 +101,9 @@ void show_ticks(Object* holder) {
         for (Object* t : tubes) {
             const int n = tube_number(t) - 1;
             Screen_box b;
+            if (used >= most_ticks) break;
             if (t->deleted || n < 0 || n >= 10 || left[static_cast<size_t>(n)] > 0 || !screen_box(t, b)) continue;
-            Object* tick = badge(holder, used++, "tube_tick");
+            Object* tick = badge(holder, used++);
             place_on_screen(tick, b.x1 - 4 * px, b.y0 + 10 * px, 11 * px, 17.65);
             tick->visible = true;
             ++ticks;
@@ -129,13 +137,14 @@ void note_tube_taken() {
 // param: the holder of the ticks; its first child holds the sparkles.
 void number_hints_f(void*) {
     Object* holder = Object_curent;
-    if (holder->links.empty()) holder->addlink(new Object());
-    Object* sparkles = holder->links.front();
-    Object* ticks = holder->links.size() > 1 ? holder->links[1] : nullptr;
-    if (!ticks) {
-        ticks = new Object();
-        holder->addlink(ticks);
+    if (holder->links.empty()) {
+        holder->addlink(new Object());
+        holder->addlink(new Object());
+        fill(holder->links[0], most_sparkles, "hint_sparkle");
+        fill(holder->links[1], most_ticks, "tube_tick");
     }
+    Object* sparkles = holder->links[0];
+    Object* ticks = holder->links[1];
     if (!conf || !scena) return;
     const int n = brush_number();
     const bool base_screen = !hits_layer1 && !hits_layer2;

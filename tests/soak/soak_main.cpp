@@ -17,6 +17,7 @@
 #include <string>
 
 #include "res/media.h"
+#include "save/config.h"
 #include "res/platform.h"
 #include "scene/object.h"
 #include "shell/frame_clock.h"
@@ -105,6 +106,8 @@ int main(int argc, char** argv) {
             const std::string lost = rules.check_saved_file(get_cfg_path());
             if (!lost.empty()) return fail(lost, seed, frames);
             session_start(std::rand() % 2 == 0);
+            // Now and then a child who plays with switches.
+            if (std::rand() % 4 == 0) conf->switch_scanning = 1 + std::rand() % 2;
             ++starts;
         }
     }
