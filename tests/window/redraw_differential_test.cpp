@@ -14,6 +14,7 @@
 #include "game/page_table.h"
 #include "save/config.h"
 #include "shell/presenter.h"
+#include "ui/switch_scanning.h"
 #include "ui/interface_buttons.h"
 #include "window/game_scene.h"
 #include "window/x_screen.h"
@@ -134,6 +135,42 @@ protected:
         push_motion(cx() / 2, cy() / 2);
         run_for(2500);
         shoot("the bubbles gone, the brush moved");
+
+        // Without the mouse: the focus, a tube by its digit, a region by
+        // Enter, the arrows; the sparkles after two wrong clicks; the
+        // gallery's tiles; a switch's scan stepping by itself.
+        goto_page(4);
+        run_for(900);
+        push_key(SDLK_TAB);
+        run_for(200);
+        shoot("the focus shows");
+        push_key(SDLK_2);
+        run_for(300);
+        shoot("tube 2 taken by its digit");
+        push_key(SDLK_RETURN);
+        run_for(700);
+        shoot("a region painted by Enter");
+        push_key(SDLK_UP);
+        run_for(200);
+        shoot("the focus moved up");
+        const auto [ox, oy] = white_point(region("color1el1"));
+        ASSERT_GE(ox, 0);
+        click_at(ox, oy);
+        click_at(ox, oy);
+        run_for(400);
+        shoot("two wrong clicks: sparkles where tube 2's paint belongs");
+        push_key(SDLK_g);
+        run_for(1200);
+        push_key(SDLK_TAB);
+        push_key(SDLK_RIGHT);
+        run_for(300);
+        shoot("the focus on a gallery tile");
+        push_key(SDLK_ESCAPE);
+        run_for(900);
+        conf->switch_scanning = 1;
+        run_for(1600);
+        shoot("one switch: the highlight stepped by itself");
+        conf->switch_scanning = 0;
     }
 };
 
