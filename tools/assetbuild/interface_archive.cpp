@@ -11,5 +11,6 @@ bool build_interface_archive(const std::string& folder) {
     add_palette(pak);
     add_sheet_overlay(pak);
     add_camera_flash(pak);
+    add_badges(pak);
     return pak.save(folder);
 }
