@@ -13,6 +13,7 @@
 #include "game/page_info.h"
 #include "res/platform.h"
 #include "res/platform_process.h"
+#include "save/machine_config.h"
 #include "save/settings_file.h"
 
 namespace {
@@ -49,11 +50,11 @@ std::vector<std::string> chooser() {
 }  // namespace
 
 bool own_import_offered() {
-    return !chooser().empty() && access_program(program_beside_game("pintabo-import"));
+    return machine_settings.import && !chooser().empty() && access_program(program_beside_game("pintabo-import"));
 }
 
 bool start_own_import() {
-    if (import.progress >= 0) return false;
+    if (!machine_settings.import || import.progress >= 0) return false;
     const std::vector<std::string> ask = chooser();
     if (ask.empty()) return false;
     if (import.worker.joinable()) import.worker.join();

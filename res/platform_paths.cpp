@@ -66,13 +66,44 @@ static std::string home_folder() {
     return ".";
 }
 
-std::string get_cfg_path() {
+static std::string config_home() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string config = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.config";
-    return with_slash(config) + "pintabo/com.quillfen.pintabo.cfg";
+    return with_slash((xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.config");
+}
+
+std::string get_cfg_path() { return config_home() + "pintabo/com.quillfen.pintabo.cfg"; }
+
+std::string user_settings_file() { return config_home() + "pintabo/pintabo.conf"; }
+
+std::vector<std::string> machine_settings_files() {
+    std::vector<std::string> files{"/etc/pintabo/pintabo.conf"};
+    const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+    const std::string list = dirs && *dirs ? dirs : "/etc/xdg";
+    std::vector<std::string> in_order;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(':', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string dir = list.substr(start, end - start);
+        if (!dir.empty() && dir[0] == '/') in_order.push_back(with_slash(dir) + "pintabo/pintabo.conf");
+        start = end + 1;
+    }
+    files.insert(files.end(), in_order.rbegin(), in_order.rend());
+    return files;
+}
+
+static const char* const own_pictures_variable = "PINTABO_OWN_PICTURES";
+
+void set_own_pictures_path(const std::string& folder) {
+    if (folder.empty()) return;
+    std::string path = folder;
+    if (path == "~" || path.rfind("~/", 0) == 0) path = home_folder() + path.substr(1);
+    if (path[0] == '/') setenv(own_pictures_variable, path.c_str(), 1);
 }
 
 std::string get_own_pictures_path() {
+    const char* told = std::getenv(own_pictures_variable);
+    if (told && told[0] == '/') return with_slash(told);
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const std::string data = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.local/share";
     return with_slash(data) + "pintabo/pictures/";
@@ -100,9 +131,7 @@ std::string find_in_path(const char* program) {
 // XDG_PICTURES_DIR="$HOME/Pictures"; a path that is neither absolute nor
 // starts with $HOME/ is not one.
 static std::string user_pictures_folder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string config = (xdg && xdg[0] == '/') ? std::string(xdg) : home_folder() + "/.config";
-    std::ifstream dirs(with_slash(config) + "user-dirs.dirs");
+    std::ifstream dirs(config_home() + "user-dirs.dirs");
     std::string line;
     while (std::getline(dirs, line)) {
         const std::string key = "XDG_PICTURES_DIR=";

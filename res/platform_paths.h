@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Where things are, as the operating system and the desktop say: the
 // game's own folders and the user's. Plain POSIX and the XDG variables;
@@ -23,8 +24,24 @@ std::string get_cfg_path();
 // $XDG_DATA_HOME/pintabo/pictures/ ($XDG_DATA_HOME defaults to
 // ~/.local/share; only an absolute one counts), ending with one slash: the
 // folder pintabo-import writes the player's own pictures to. Neither creates
-// nor checks the folder.
+// nor checks the folder. An absolute $PINTABO_OWN_PICTURES comes first: the
+// folder the game was told to use, handed on to the commands it runs.
 std::string get_own_pictures_path();
+
+// From now on, in this process and the commands it starts, the own pictures
+// are in `folder` (absolute, or "~/..." in the home folder); empty leaves
+// the usual folder.
+void set_own_pictures_path(const std::string& folder);
+
+// The settings files a machine's administrator writes, least important
+// first: /etc/pintabo/pintabo.conf, then pintabo/pintabo.conf in each folder
+// of $XDG_CONFIG_DIRS (only absolute ones; /etc/xdg when unset), the first
+// of them last. Neither checked nor read.
+std::vector<std::string> machine_settings_files();
+
+// $XDG_CONFIG_HOME/pintabo/pintabo.conf (beside the progress file): the
+// user's own settings, written by hand.
+std::string user_settings_file();
 
 // The full path of `program` found in $PATH, or empty.
 std::string find_in_path(const char* program);

@@ -53,8 +53,9 @@ bool report(const std::string& path, int error) {
 
 }  // namespace
 
-bool read_settings_file(const std::string& path, std::string& bytes, int& error) {
+bool read_settings_file(const std::string& path, std::string& bytes, int& error, size_t largest) {
     bytes.clear();
+    if (largest == 0) largest = static_cast<size_t>(largest_settings_file);
     // Non-blocking, so a pipe in the file's place cannot hang the start.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -68,7 +69,7 @@ bool read_settings_file(const std::string& path, std::string& bytes, int& error)
         ok = false;
         error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     }
-    if (ok && st.st_size > largest_settings_file) {
+    if (ok && static_cast<unsigned long long>(st.st_size) > largest) {
         ok = false;
         error = EFBIG;
     }
@@ -86,7 +87,7 @@ bool read_settings_file(const std::string& path, std::string& bytes, int& error)
                 break;
             } else {
                 done += static_cast<size_t>(n);
-                if (done > static_cast<size_t>(largest_settings_file)) {
+                if (done > largest) {
                     ok = false;
                     error = EFBIG;
                 }

@@ -13,8 +13,9 @@ std::string settings_bytes(const Config& c);
 // Refuses what is not a regular file (a folder, a pipe, a device: EISDIR or
 // EINVAL) and files larger than any settings file can be (EFBIG), so neither
 // blocks nor exhausts memory. On failure `error` holds the errno value and
-// `bytes` is empty; a missing file gives ENOENT.
-bool read_settings_file(const std::string& path, std::string& bytes, int& error);
+// `bytes` is empty; a missing file gives ENOENT. `largest` (in bytes) is
+// the size refused beyond; 0 for that of the progress file.
+bool read_settings_file(const std::string& path, std::string& bytes, int& error, size_t largest = 0);
 
 // The game's start: the settings at `path` as an object, the defaults when
 // there is no file. A file that exists but cannot be read is said once on

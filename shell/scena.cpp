@@ -12,7 +12,7 @@
 
 SDL_Surface* surface = nullptr;
 
-Scena::Scena(int w, int h, int b) {
+Scena::Scena(int w, int h, int b, bool full) : full_screen(full) {
     setMode(w, h, b);
     SDL_ShowCursor(0);
 }
@@ -61,7 +61,8 @@ void Scena::setMode(int w, int h, int b) {
 // without) and sets the fixed drawing state; false when no window opens.
 bool Scena::init() {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | 0x5;
+    Uint32 flags = SDL_OPENGL | 0x5;
+    if (full_screen) flags |= SDL_FULLSCREEN;
     if (info && info->hw_available) flags |= SDL_HWSURFACE;
     if (info && info->blit_hw) flags |= SDL_HWACCEL;
 

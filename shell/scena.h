@@ -2,7 +2,8 @@
 
 struct SDL_Surface;
 
-// The full-screen OpenGL window, its fixed drawing state and projection.
+// The OpenGL window, full screen or of a given size, its fixed drawing
+// state and projection.
 class Scena {
 public:
     double corner[3] = {0.0, 0.0, 0.0};  // eye-space point on the ray through the bottom-left corner
@@ -10,8 +11,9 @@ public:
     int height = 0;
     int bpp = 0;
 
-    // (0, 0, 0) opens at the desktop's size and depth.
-    Scena(int width, int height, int bpp);
+    // (0, 0, 0) opens at the desktop's size and depth; without `full_screen`
+    // a window of that size opens on the desktop.
+    Scena(int width, int height, int bpp, bool full_screen = true);
     ~Scena();
     Scena(const Scena&) = delete;
     Scena& operator=(const Scena&) = delete;
@@ -24,6 +26,7 @@ public:
     int fullscreen();
     [[noreturn]] void quit();
 
+    bool full_screen = true;
     bool multisampled = false;  // the first, 4-sample request was granted
 };
 

@@ -20,6 +20,7 @@
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/machine_config.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
@@ -88,7 +89,8 @@ void start_game() {
     media.setpwd(get_resources_path());
     media.require(game_archives());
     load_settings();
-    scena = new Scena(0, 0, 0);
+    const Machine_settings& m = machine_settings;
+    scena = m.fullscreen ? new Scena(0, 0, 0) : new Scena(m.window_width, m.window_height, 32, false);
     sound = new Sound();
     install_termination_handler();
     open_switch_joystick();
@@ -98,8 +100,13 @@ void start_game() {
 
 // A settings file that cannot be read (a folder in its place, no permission)
 // is said once and the game starts with the defaults; it is kept, not
-// overwritten, by the first save.
-void load_settings() { conf = load_settings_file(get_cfg_path()); }
+// overwritten, by the first save. The settings a file or the command line
+// gave for the machine go over the stored ones (the built-in ones are the
+// progress file's own defaults).
+void load_settings() {
+    conf = load_settings_file(get_cfg_path());
+    override_stored_settings(machine_settings, *conf);
+}
 
 void start_scene() {
     clear_half_written_files();

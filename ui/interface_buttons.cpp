@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/navigation.h"
 #include "save/config.h"
+#include "save/machine_config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
 #include "shell/input.h"
@@ -71,7 +72,9 @@ void create_buttons_f(void*) {
     const double xl = scena->get_x_coord(-39.0);
     const double xr = scena->get_x_coord(39.0);
     const double y = top_row();
-    create_default_interface_button_m("knopka_close", -0.92 - xl - 0.1, y, button_depth, select_quit_button_f);
+    // A machine may have no quit button: Escape on the base screen then asks nothing either.
+    if (machine_settings.quit)
+        create_default_interface_button_m("knopka_close", -0.92 - xl - 0.1, y, button_depth, select_quit_button_f);
     create_default_interface_button_m("knopka_help", 2.9 - xr + 0.1, y, button_depth, when_mouse_select_help_button_f);
     create_default_interface_button_m("knopka_menu", 0.92 - xr + 0.1, y, button_depth, when_mouse_select_menu_button_f);
     create_default_interface_button_m("knopka_gallery", 4.88 - xr + 0.1, y, button_depth, when_mouse_select_gallery_button_f);
@@ -94,7 +97,7 @@ void create_clear_button_f(void*) {
 // The camera comes with the first painted region, the same as the clear
 // button, and shakes "no" when a picture could not be saved.
 void create_camera_button_f(void*) {
-    if (conf->is_clean() || show_camera_button) return;
+    if (!machine_settings.camera || conf->is_clean() || show_camera_button) return;
     offer(true, show_camera_button, "knopka_camera", 0.3, process_camera_button_f);
     Object* button = Object_curent->links.back();
     button->event.send(add_slot(button, {make_action(shake_no_f, 0.0, &camera_shake_pending)}));

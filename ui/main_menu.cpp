@@ -9,6 +9,7 @@
 #include "game/keepsakes.h"
 #include "game/painting.h"
 #include "save/config.h"
+#include "save/machine_config.h"
 #include "scene/object.h"
 #include "shell/hits.h"
 #include "shell/input.h"
@@ -85,15 +86,18 @@ void create_menu_first_f(void*) {
             when_mouse_select_about_button_f).localized()));
     widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 2.246, widget_y, 0.659,
             when_mouse_select_clearall_button_f).localized()));
-    widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
+    if (machine_settings.web_link)
+        widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
         widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
     // For the parent: the sheet of the picture on screen, to print.
-    const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.061, widget_y, -3.904,
-            when_mouse_select_print_button_f).localized());
-    widgets.push_back(print_button.vanish);
-    Object* print = print_button.object;
-    print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
+    if (machine_settings.print) {
+        const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.061, widget_y, -3.904,
+                when_mouse_select_print_button_f).localized());
+        widgets.push_back(print_button.vanish);
+        Object* print = print_button.object;
+        print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
+    }
 
     add_panel_slots(container, panel, widgets);
 }
@@ -108,7 +112,7 @@ void when_mouse_select_lang_button_f(void* panel) {
 void when_mouse_select_print_button_f(void*) {
     if (!clicked_on_layer(1)) return;
     play_button_sound();
-    if (!start_sheet_keepsake()) print_shake_pending = true;
+    if (!machine_settings.print || !start_sheet_keepsake()) print_shake_pending = true;
 }
 
 void when_mouse_select_about_button_f(void*) {
@@ -131,11 +135,12 @@ void create_menu_about_f(void*) {
     Object* panel = create_default_background_m("dialog_background", "about", 0.0, -82.5, 0.0);
     const event_and_command close = add_button(panel, Button_spec("button_close", 0.255, widget_y, -2.305,
             when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
-    const event_and_command facebook =
-        create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2);
-    const event_and_command twitter =
-        create_default_url_button_m(panel, "button_twitter", 2.45, widget_y, -0.25, 2, 1, 1.05, 2);
-    add_close_slot(container, {{&panel->event, 1}, close, facebook, twitter});
+    std::vector<event_and_command> closing{{&panel->event, 1}, close};
+    if (machine_settings.web_link) {
+        closing.push_back(create_default_url_button_m(panel, "button_facebook", -2.0, widget_y, -0.25, 1, 1, 1.05, 2));
+        closing.push_back(create_default_url_button_m(panel, "button_twitter", 2.45, widget_y, -0.25, 2, 1, 1.05, 2));
+    }
+    add_close_slot(container, closing);
 }
 
 void create_menu_clearall_f(void*) {

@@ -3,6 +3,7 @@
 #include "anim/action.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/machine_config.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
 #include "shell/input.h"
@@ -31,7 +32,7 @@ std::string web_address(int link, int language) {
 // (1: the main menu, 2: a dialog over it). Following a link leaves the game.
 void when_mouse_select_web_button_f(void*) {
     const Action* a = Action_curent;
-    if ((a->iparam3 != 1 && a->iparam3 != 2) || !clicked_on_layer(a->iparam3)) return;
+    if (!machine_settings.web_link || (a->iparam3 != 1 && a->iparam3 != 2) || !clicked_on_layer(a->iparam3)) return;
     visit_site(web_address(a->iparam1, conf->language_index()));
     exit_scene();
 }

@@ -35,6 +35,7 @@
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
+#include "shell/command_line.h"
 #include "shell/input.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
@@ -287,6 +288,10 @@ int main(int argc, char** argv) {
     }
     if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
 
+    // The machine's settings files, as the game reads them: a school's
+    // screens as its pupils see them.
+    const char* const no_options[] = {argv[0]};
+    take_command_line(1, no_options);
     media.setpwd(data);
     scena = new Scena(0, 0, 0);
     init_light();
