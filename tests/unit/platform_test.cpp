@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -71,6 +72,41 @@ TEST(Platform, OwnPicturesFolderFollowsXdgDataThenHome) {
         EnvVar home("HOME", "/home/child");
         EXPECT_EQ(get_own_pictures_path(), "/home/child/.local/share/pintabo/pictures/");
     }
+}
+
+// The folder a machine's settings name is the one the game and the commands
+// it starts use, "~/" in the home folder; a relative one changes nothing.
+TEST(Platform, OwnPicturesFolderTheGameWasToldComesFirst) {
+    EnvVar told("PINTABO_OWN_PICTURES", nullptr);
+    EnvVar xdg("XDG_DATA_HOME", "/custom/data");
+    EnvVar home("HOME", "/home/pupil");
+    set_own_pictures_path("");
+    EXPECT_EQ(get_own_pictures_path(), "/custom/data/pintabo/pictures/");
+    set_own_pictures_path("~/school pictures/");
+    EXPECT_EQ(get_own_pictures_path(), "/home/pupil/school pictures/");
+    EXPECT_STREQ(std::getenv("PINTABO_OWN_PICTURES"), "/home/pupil/school pictures/");
+    set_own_pictures_path("/srv/pintabo");
+    EXPECT_EQ(get_own_pictures_path(), "/srv/pintabo/");
+    set_own_pictures_path("relative");
+    EXPECT_EQ(get_own_pictures_path(), "/srv/pintabo/");
+}
+
+// /etc/pintabo first (least important), then $XDG_CONFIG_DIRS backwards, so
+// its first folder has the last word; the user's file beside the progress.
+TEST(Platform, SettingsFilesOfTheMachineAndTheUser) {
+    {
+        EnvVar dirs("XDG_CONFIG_DIRS", "/etc/xdg/xdg-school:relative:/etc/xdg/");
+        EXPECT_EQ(machine_settings_files(),
+                  (std::vector<std::string>{"/etc/pintabo/pintabo.conf", "/etc/xdg/pintabo/pintabo.conf",
+                                            "/etc/xdg/xdg-school/pintabo/pintabo.conf"}));
+    }
+    {
+        EnvVar dirs("XDG_CONFIG_DIRS", nullptr);
+        EXPECT_EQ(machine_settings_files(),
+                  (std::vector<std::string>{"/etc/pintabo/pintabo.conf", "/etc/xdg/pintabo/pintabo.conf"}));
+    }
+    EnvVar xdg("XDG_CONFIG_HOME", "/home/pupil/.config");
+    EXPECT_EQ(user_settings_file(), "/home/pupil/.config/pintabo/pintabo.conf");
 }
 
 TEST(Platform, ResourceFolderEndsWithExactlyOneSlash) {
