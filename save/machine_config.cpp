@@ -227,22 +227,23 @@ void apply_setting_options(const std::vector<Setting_option>& options, Machine_s
         take(into, o.key, o.value, {Setting_origin::on_command_line, "command line", o.position}, faults);
 }
 
-void start_new_player(const Machine_settings& s, Config& progress) {
-    progress.language = s.language;
-    progress.by_numbers = s.by_numbers;
-    progress.detailed = s.detailed;
-    progress.sound_on = s.sound;
-    progress.music_on = s.music;
-    progress.help_on_start = s.help_on_start;
-}
+namespace {
 
-void override_stored_settings(const Machine_settings& s, Config& progress) {
-    if (s.given(Setting_key::language)) progress.language = s.language;
-    if (s.given(Setting_key::mode)) {
+// The five the progress file keeps too: all of them, or those given.
+void hand_over(const Machine_settings& s, Config& progress, bool only_given) {
+    const auto wanted = [&](Setting_key key) { return !only_given || s.given(key); };
+    if (wanted(Setting_key::language)) progress.language = s.language;
+    if (wanted(Setting_key::mode)) {
         progress.by_numbers = s.by_numbers;
         progress.detailed = s.detailed;
     }
-    if (s.given(Setting_key::sound)) progress.sound_on = s.sound;
-    if (s.given(Setting_key::music)) progress.music_on = s.music;
-    if (s.given(Setting_key::help_on_start)) progress.help_on_start = s.help_on_start;
+    if (wanted(Setting_key::sound)) progress.sound_on = s.sound;
+    if (wanted(Setting_key::music)) progress.music_on = s.music;
+    if (wanted(Setting_key::help_on_start)) progress.help_on_start = s.help_on_start;
 }
+
+}  // namespace
+
+void start_new_player(const Machine_settings& s, Config& progress) { hand_over(s, progress, false); }
+
+void override_stored_settings(const Machine_settings& s, Config& progress) { hand_over(s, progress, true); }

@@ -42,14 +42,6 @@
 
 namespace {
 
-uint32_t stepped_now = 0;
-uint32_t stepped_clock() { return stepped_now += 33; }
-
-void frame() {
-    read_input();
-    DrawGLScene();
-}
-
 int fail(const std::string& what) {
     std::fprintf(stderr, "kiosk: %s\n", what.c_str());
     return 1;
@@ -132,7 +124,8 @@ int main(int argc, char** argv) {
     media.setpwd(get_boundle_path() + "/../data/");
     scena = new Scena(m.window_width, m.window_height, 32, false);
     init_light();
-    frame_clock = stepped_clock;
+    frame_clock = replay_clock;
+    void (*const frame)() = session_frame;
 
     // First, with the buttons there, the search for a way out finds one.
     {

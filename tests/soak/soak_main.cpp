@@ -33,16 +33,6 @@
 
 namespace {
 
-uint32_t stepped_now = 0;
-// Every frame is 33 ms later than the last, however long it took to draw:
-// the same seed plays the same game on any machine.
-uint32_t stepped_clock() { return stepped_now += 33; }
-
-void frame() {
-    read_input();
-    DrawGLScene();
-}
-
 int fail(const std::string& what, unsigned seed, unsigned long frame_number) {
     std::fprintf(stderr, "soak: seed %u, frame %lu: %s\n", seed, frame_number, what.c_str());
     return 1;
@@ -80,7 +70,9 @@ int main(int argc, char** argv) {
     // A window of its own size: smaller frames, more play per minute.
     scena = new Scena(width, height, 32);
     init_light();
-    frame_clock = stepped_clock;
+    // The same seed plays the same game on any machine.
+    frame_clock = replay_clock;
+    void (*const frame)() = session_frame;
 
     // Own pictures beside the built-in ones, and what befalls their folder.
     Folder_hazards hazards(seed, folder.file("hazards"), 3);

@@ -12,6 +12,7 @@
 #include "scene/object.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
+#include "shell/input.h"
 #include "shell/startup.h"
 
 void session_start(bool help_at_start) {
@@ -19,6 +20,16 @@ void session_start(bool help_at_start) {
     if (!help_at_start) conf->help_on_start = false;
     sound = new Sound();
     start_scene();
+}
+
+void session_frame() {
+    read_input();
+    DrawGLScene();
+}
+
+uint32_t replay_clock() {
+    static uint32_t now = 0;
+    return now += 33;
 }
 
 void session_quit(void (*frame)()) {

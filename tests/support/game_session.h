@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,13 @@ class Object;
 // Settings, mixer, roots, music, the saved picture and the standing scene.
 // Without `help_at_start` the help screen stays shut whatever the file says.
 void session_start(bool help_at_start);
+
+// One frame as the game's loop makes it: the input read, then drawn.
+void session_frame();
+
+// A clock for replayable runs: every call 33 ms later than the last,
+// however long the frame took to draw.
+uint32_t replay_clock();
 
 // The quit: exit_scene (saving), frames until both roots are dismantled,
 // then the singletons go and the last save is on disk.
