@@ -40,35 +40,48 @@ const Profile* Profiles::find(int number) const {
 std::string profile_name_from(const std::string& text) {
     std::string out;
     int characters = 0;
-    for (size_t i = 0; i < text.size() && characters < 24; ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F) continue;
-        if ((c & 0xC0) != 0x80) ++characters;
+        const bool starts_character = (c & 0xC0) != 0x80;
+        // At most 24 characters, and never more bytes than 24 of the longest
+        // (a run of stray continuation bytes is no character at all).
+        if ((starts_character && characters == 24) || out.size() == 24 * 4) break;
+        if (starts_character) ++characters;
         out += static_cast<char>(c);
     }
-    // A character cut in its middle goes.
-    while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80) {
+    // A character cut in its middle (by the limit, or by whoever wrote the
+    // file) goes.
+    if (!out.empty()) {
         size_t start = out.size() - 1;
         while (start > 0 && (static_cast<unsigned char>(out[start]) & 0xC0) == 0x80) --start;
         const unsigned char lead = static_cast<unsigned char>(out[start]);
         const size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (out.size() - start == want) break;
-        out.erase(start);
+        if (out.size() - start < want) out.erase(start);
     }
     return out;
 }
 
 Profiles load_profiles() {
-    Profiles p;
     std::string text;
     int error = 0;
-    if (!read_settings_file(list_path(), text, error)) return p;
+    if (!read_settings_file(list_path(), text, error)) return Profiles();
+    return parse_profiles(text);
+}
+
+Profiles parse_profiles(const std::string& text) {
+    Profiles p;
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != "pintabo profiles 1") return p;
+    const auto next_line = [&] {
+        if (!std::getline(in, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // written on another system
+        return true;
+    };
+    if (!next_line() || line != "pintabo profiles 1") return p;
     std::vector<Profile> list;
     int last = 1;
-    while (std::getline(in, line)) {
+    while (next_line()) {
         if (line.rfind("last ", 0) == 0) {
             small_int(line.substr(5), 1, most_profiles, last);
             continue;
@@ -96,12 +109,16 @@ Profiles load_profiles() {
     return p;
 }
 
-bool save_profiles(const Profiles& p) {
+std::string profiles_text(const Profiles& p) {
     std::ostringstream out;
     out << "pintabo profiles 1\nlast " << p.last << "\n";
     for (const Profile& q : p.list)
         out << q.number << '\t' << q.animal << '\t' << q.colour << '\t' << profile_name_from(q.name) << '\n';
-    const std::string text = out.str();
+    return out.str();
+}
+
+bool save_profiles(const Profiles& p) {
+    const std::string text = profiles_text(p);
     int error = 0;
     if (!make_folders(settings_folder(), error) || !replace_file(list_path(), text.data(), text.size(), error)) {
         say_once("pintabo: cannot save the list of children to " + list_path() + ": " + std::strerror(error));

@@ -36,6 +36,11 @@ struct Profiles {
 
 // The list as the settings folder holds it (the first child alone without one).
 Profiles load_profiles();
+// The list from the bytes of a profiles.txt (any bytes: a list written by
+// hand, cut short or damaged gives what of it reads, and always the first child).
+Profiles parse_profiles(const std::string& text);
+// The bytes of profiles.txt for the list.
+std::string profiles_text(const Profiles& p);
 // Writes the list all at once; false (with one line on stderr) when it cannot.
 bool save_profiles(const Profiles& p);
 
