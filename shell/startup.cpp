@@ -1,7 +1,9 @@
 #include "shell/startup.h"
 
 #include <SDL/SDL.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@
 #include "res/platform.h"
 #include "save/config.h"
 #include "save/machine_config.h"
+#include "save/profiles.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
@@ -38,6 +41,8 @@
 #include "ui/keyboard_play.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
+#include "ui/profile_picker.h"
 
 Object* MENU_GLOBAL = nullptr;
 Object* interface_root = nullptr;
@@ -79,6 +84,13 @@ void clear_half_written_files() {
     });
 }
 
+// The child to paint next (0: none asked for), and whether their
+// predecessor's settings are on disk already.
+int next_child = 0;
+bool next_child_saved = false;
+// The picker opens by itself once, when the game starts with several children.
+bool picker_offered = false;
+
 Object* with_slot(Object* object, std::initializer_list<Action> actions) {
     start_slot(object, actions);
     return object;
@@ -88,6 +100,10 @@ Object* with_slot(Object* object, std::initializer_list<Action> actions) {
 void start_game() {
     media.setpwd(get_resources_path());
     media.require(game_archives());
+    // What the machine's settings allow of the children's profiles and the gate.
+    profiles_allowed = machine_settings.profiles;
+    parent_gate_wanted = machine_settings.parent_gate;
+    set_current_profile(profiles_allowed ? load_profiles().last : 1);
     load_settings();
     const Machine_settings& m = machine_settings;
     scena = m.fullscreen ? new Scena(0, 0, 0) : new Scena(m.window_width, m.window_height, 32, false);
@@ -100,11 +116,15 @@ void start_game() {
 
 // A settings file that cannot be read (a folder in its place, no permission)
 // is said once and the game starts with the defaults; it is kept, not
-// overwritten, by the first save. The settings a file or the command line
-// gave for the machine go over the stored ones (the built-in ones are the
-// progress file's own defaults).
+// overwritten, by the first save. A child's first start takes the settings
+// of the machine as a new player's; every start takes those a file or the
+// command line gave for the machine over the stored ones.
 void load_settings() {
-    conf = load_settings_file(get_cfg_path());
+    const std::string path = current_settings_path();
+    struct stat st {};
+    const bool first_start = stat(path.c_str(), &st) != 0 && errno == ENOENT;
+    conf = load_settings_file(path);
+    if (first_start) start_new_player(machine_settings, *conf);
     override_stored_settings(machine_settings, *conf);
 }
 
@@ -155,7 +175,10 @@ void build_standing_scene() {
 
     // The layer is taken at once: nothing on the base screen answers a click
     // before the help screen has been built over it.
-    if (conf->help_on_start) {
+    if (profiles_allowed && !picker_offered && load_profiles().several()) {
+        picker_offered = true;
+        open_profile_picker();
+    } else if (conf->help_on_start) {
         hits_layer1 = true;
         create_default_menu_m(create_help_screen_f, 0);
     }
@@ -180,6 +203,36 @@ void exit_scene() {
     save_progress();
     if (map) map->del();
     if (cursor) cursor->del();
+}
+
+void request_profile_change(int child, bool saved_already) {
+    next_child = child;
+    next_child_saved = saved_already;
+}
+
+bool profile_change_pending() { return next_child != 0; }
+
+void leave_for_next_child() {
+    if (!next_child || (map && map->deleted)) return;
+    if (!next_child_saved) save_progress();
+    if (map) map->del();
+    if (cursor) cursor->del();
+}
+
+bool start_next_child() {
+    if (!next_child || termination_requested()) return false;
+    const int child = next_child;
+    next_child = 0;
+    free_game();  // the last child's settings are on disk now
+    Profiles list = load_profiles();
+    if (!list.find(child)) return false;
+    list.last = child;
+    save_profiles(list);
+    set_current_profile(child);
+    load_settings();
+    sound = new Sound();
+    start_scene();
+    return true;
 }
 
 void shutdown_game() {
