@@ -98,6 +98,7 @@ std::string line_value(const std::string& rest) {
         }
         return v;  // no closing quote: taken as it is, and most likely refused
     }
+    if (!v.empty() && v[0] == '#') return {};  // no value, only a comment
     for (size_t i = 1; i < v.size(); ++i)
         if (v[i] == '#' && (v[i - 1] == ' ' || v[i - 1] == '\t')) return trimmed(v.substr(0, i));
     return v;
@@ -191,7 +192,9 @@ std::string Machine_settings::value_text(Setting_key key) const {
 
 std::string Machine_settings::line(Setting_key key) const {
     std::string value = value_text(key);
-    if (value.find('#') != std::string::npos) value = "\"" + value + "\"";
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (value.find('#') != std::string::npos || (!value.empty() && (blank(value.front()) || blank(value.back()))))
+        value = "\"" + value + "\"";
     return std::string(setting_name(key)) + " = " + value;
 }
 

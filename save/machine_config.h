@@ -87,8 +87,8 @@ struct Machine_settings {
     bool set(Setting_key key, const std::string& value, const Setting_origin& from, std::string& why);
     // The effective value as a file would say it.
     std::string value_text(Setting_key key) const;
-    // "key = value", the value in quotes when it holds a '#': a line that
-    // reads back as this value.
+    // "key = value", the value in quotes when it holds a '#' or starts or
+    // ends with a blank: a line that reads back as this value.
     std::string line(Setting_key key) const;
     // Whether a file or the command line gave the key.
     bool given(Setting_key key) const { return origin[static_cast<int>(key)].kind != Setting_origin::built_in; }

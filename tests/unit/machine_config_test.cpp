@@ -78,7 +78,7 @@ const std::vector<Case> cases = {
      {}},
     {"bad values are said and the rest is taken",
      "sound = maybe\nmusic = no\nwindow = 100x100\nwindow = 1024x\nwindow = big\nlanguage = klingon\n"
-     "mode = paint\npictures-folder = relative/folder\nquit =\ncamera = no\n",
+     "mode = paint\npictures-folder = relative/folder\nquit =\ncamera = no\nsound =  # no value\n",
      missing,
      {},
      {{"music", "no @ {M}:2"}, {"camera", "no @ {M}:10"}},
@@ -89,7 +89,7 @@ const std::vector<Case> cases = {
       "pintabo: {M}:6: language: \"klingon\" is not one of en, de, es, ru, fr",
       "pintabo: {M}:7: mode: \"paint\" is not one of numbers-simple, numbers-detailed, free",
       "pintabo: {M}:8: pictures-folder: \"relative/folder\" is not a folder from / or ~/ (without a '\"')",
-      "pintabo: {M}:9: quit: \"\" is not yes or no"}},
+      "pintabo: {M}:9: quit: \"\" is not yes or no", "pintabo: {M}:11: sound: \"\" is not yes or no"}},
     {"lines that are no setting",
      "colour = red\njust some words\n= yes\nprint = no\n\x01\x02\xff = 1\n", missing, {},
      {{"print", "no @ {M}:4"}},
