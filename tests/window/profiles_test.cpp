@@ -226,7 +226,8 @@ TEST_F(ProfilesTest, EveryDoorForGrownUpsAsksAtTheGate) {
         EXPECT_FALSE(map->deleted) << d.what << ": nothing happened behind the gate";
         EXPECT_FALSE(keepsake_busy()) << d.what;
         push_key(SDLK_ESCAPE);  // the gate goes, and then the menu
-        run_for(700);
+        ASSERT_TRUE(run_until([] { return MENU_GLOBAL->links.size() == 1u && still(MENU_GLOBAL) && !menu_block; }))
+            << d.what;
         EXPECT_FALSE(hits_layer2) << d.what;
         EXPECT_TRUE(hits_layer1) << d.what;
         push_key(SDLK_ESCAPE);
