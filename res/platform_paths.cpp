@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -88,7 +89,11 @@ std::vector<std::string> machine_settings_files() {
         if (!dir.empty() && dir[0] == '/') in_order.push_back(with_slash(dir) + "pintabo/pintabo.conf");
         start = end + 1;
     }
-    files.insert(files.end(), in_order.rbegin(), in_order.rend());
+    // A folder named twice (XDG_CONFIG_DIRS=/etc) is read once, where it counts most.
+    for (auto it = in_order.rbegin(); it != in_order.rend(); ++it) {
+        files.erase(std::remove(files.begin(), files.end(), *it), files.end());
+        files.push_back(*it);
+    }
     return files;
 }
 

@@ -36,7 +36,8 @@ void set_own_pictures_path(const std::string& folder);
 // The settings files a machine's administrator writes, least important
 // first: /etc/pintabo/pintabo.conf, then pintabo/pintabo.conf in each folder
 // of $XDG_CONFIG_DIRS (only absolute ones; /etc/xdg when unset), the first
-// of them last. Neither checked nor read.
+// of them last; a file named twice comes once, where it counts most.
+// Neither checked nor read.
 std::vector<std::string> machine_settings_files();
 
 // $XDG_CONFIG_HOME/pintabo/pintabo.conf (beside the progress file): the

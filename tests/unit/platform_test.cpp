@@ -101,6 +101,11 @@ TEST(Platform, SettingsFilesOfTheMachineAndTheUser) {
                                             "/etc/xdg/xdg-school/pintabo/pintabo.conf"}));
     }
     {
+        EnvVar dirs("XDG_CONFIG_DIRS", "/etc/xdg:/etc:/etc/xdg");
+        EXPECT_EQ(machine_settings_files(),
+                  (std::vector<std::string>{"/etc/pintabo/pintabo.conf", "/etc/xdg/pintabo/pintabo.conf"}));
+    }
+    {
         EnvVar dirs("XDG_CONFIG_DIRS", nullptr);
         EXPECT_EQ(machine_settings_files(),
                   (std::vector<std::string>{"/etc/pintabo/pintabo.conf", "/etc/xdg/pintabo/pintabo.conf"}));
