@@ -14,6 +14,7 @@
 #include "shell/input.h"
 #include "shell/scene_loader.h"
 #include "ui/buttons.h"
+#include "ui/confirmations.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 #include "ui/parent_gate.h"
@@ -147,16 +148,7 @@ void create_menu_about_f(void*) {
     add_close_slot(container, {{&panel->event, 1}, close, facebook, twitter});
 }
 
-void create_menu_clearall_f(void*) {
-    Object* container = Object_curent;
-    hits_layer2 = true;
-    Object* panel = create_default_background_m("dialog_background", "menu_clearall", 0.0, -82.5, 0.0);
-    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633,
-            when_mouse_select_button_clearall_f).param(container).on_layer(2).localized());
-    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633,
-            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
-    add_close_slot(container, {{&panel->event, 1}, ok, cancel});
-}
+void create_menu_clearall_f(void*) { build_dialog_question("menu_clearall", when_mouse_select_button_clearall_f); }
 
 // Wipes the painting of every picture in every mode. In paint by numbers the
 // picture on screen is built again (its regions show only once painted); the
