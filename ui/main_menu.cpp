@@ -24,7 +24,7 @@ constexpr double widget_y = -0.2;
 // Every widget stands a fingertip or more from its neighbours, so grown
 // answering areas never meet.
 constexpr double box_x = -5.3;
-constexpr double language_x[5] = {-2.46, -1.23, 0.0, 1.23, 2.46};
+constexpr double language_x[5] = {-2.56, -1.28, 0.0, 1.28, 2.56};
 
 Action watching(action_fun fun, bool value) {
     Action a = make_action(fun);

@@ -173,7 +173,7 @@ TEST_F(GeneratedArtwork, PanelsFitTheScreenAndHoldTheirWidgets) {
          {{"langall.pak", "unchecked", -5.3, 1.06},     {"langall.pak", "unchecked", -5.3, 2.9},
           {"langall.pak", "button_close", 5.6, 3.75},    {lang, "setup_button_about", 0.0, -1.1},
           {lang, "setup_button_clearall", 3.3, -1.1},    {lang, "setup_button_web", -3.3, -1.1},
-          {"langall.pak", "setup_lang_en", -2.46, -2.75}, {"langall.pak", "setup_lang_fr", 2.46, -2.75},
+          {"langall.pak", "setup_lang_en", -2.56, -2.75}, {"langall.pak", "setup_lang_fr", 2.56, -2.75},
           {lang, "setup_button_print", 0.0, -3.87},      {"langall.pak", "setup_switch0", 3.1, 2.62},
           {"langall.pak", "setup_speed2", 5.3, 0.9}}},
         {"gallery_dialog",

@@ -209,6 +209,22 @@ TEST_F(Hints, ButtonsAnswerAFingertipAndNoTwoOverlap) {
     push_key(SDLK_g);
     ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
     check("gallery");
+    push_key(SDLK_ESCAPE);
+    ASSERT_TRUE(run_until([] { return !hits_layer1 && MENU_GLOBAL->links.empty(); }));
+    run_for(300);
+    click_on(child_running(map->links.at(1), when_mouse_select_menu_button_f));
+    ASSERT_TRUE(run_until([] { return hits_layer1 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("main menu");
+    Object* about = nullptr;
+    for (const Choice& c : choices_on_screen())
+        if (!c.object->animate.actions.empty() && c.object->animate.actions[0].fun == when_mouse_select_about_button_f)
+            about = c.object;
+    ASSERT_NE(about, nullptr);
+    click_on(about);
+    ASSERT_TRUE(run_until([] { return hits_layer2 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("about dialog");
 }
 
 }  // namespace

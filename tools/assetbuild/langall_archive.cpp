@@ -152,7 +152,7 @@ void add_check_box(ArchiveBuilder& pak) {
 }
 
 // The five names share one size, the largest at which the longest fits,
-// drawn a little narrower than the face is (the row stands only 1.23 apart).
+// drawn a little narrower than the face is (the row stands only 1.28 apart).
 void add_language_row(ArchiveBuilder& pak) {
     const char* names[5][2] = {{"setup_lang_en", "English"},
                                {"setup_lang_de", "Deutsch"},

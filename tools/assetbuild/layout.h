@@ -69,7 +69,7 @@ constexpr Spot menu_close{5.6, 3.75};
 constexpr Spot web_button{-3.3, -1.1};
 constexpr Spot about_button{0.0, -1.1};
 constexpr Spot clearall_button{3.3, -1.1};
-constexpr double language_x[5] = {-2.46, -1.23, 0.0, 1.23, 2.46};
+constexpr double language_x[5] = {-2.56, -1.28, 0.0, 1.28, 2.56};
 constexpr double language_z = -2.75;
 // The switch rows: off, one switch, two switches; the one switch's pace
 // slow, medium, fast. A short word under each picture.
@@ -103,7 +103,7 @@ constexpr double tick_reach = 0.3;                  // the tick's farthest point
 // Text buttons: OK and Cancel stand 3.02 apart, the main menu's three 3.3.
 constexpr double pill_w = 2.85, pill_h = 0.88;
 // Language labels and the marker behind the chosen one: the row stands
-// 1.23 apart, so a marker leaves a little gap to the names beside it.
+// 1.28 apart, so a marker leaves a little gap to the names beside it.
 constexpr double lang_w = 1.16, lang_h = 0.52;
 constexpr double lang_pad = 0.07;                   // from the marker's edge to its name
 constexpr double close_radius = 0.36;               // round close buttons
