@@ -92,6 +92,10 @@ constexpr Spot mode_buttons[3] = {{-3.494, -0.44}, {0.136, -0.44}, {3.767, -0.44
 constexpr Spot help_ok{0.136, -3.212};
 constexpr Spot help_start_box{-3.428, -4.17};
 constexpr double help_copies_y = -61.005;  // copies of the top-row buttons, in the menu frame
+// The help picture's legend of the buttons at the screen's edges, over the
+// panel, and its row of keys under it, clear of the tubes and the page arrows.
+constexpr Rect help_legend_card{-5.45, 5.9, 1.95, 4.0};
+constexpr Rect help_keys_card{-6.0, 6.0, -6.6, -5.0};
 
 // Custom colour dialog ("colors_dialog").
 constexpr Spot colors_close{4.296, 2.994};
