@@ -22,12 +22,19 @@ Object* make_focus_ring() {
 
 void place_focus_ring(Object* ring, const Screen_box& box) {
     if (!ring || !scena || scena->height <= 0) return;
-    double x = 0, y = 0;
-    to_cursor_plane(box.centre_x(), box.centre_y(), ring_depth, x, y);
     // Round the rectangle's corners, with a little room, never smaller than a fingertip.
     const double least = scena->height * 0.03;
-    const double hx = cursor_plane_units(std::max(box.width(), least) * 0.62 + 4, ring_depth);
-    const double hy = cursor_plane_units(std::max(box.height(), least) * 0.62 + 4, ring_depth);
+    const double half_w = std::max(box.width(), least) * 0.62 + 4, half_h = std::max(box.height(), least) * 0.62 + 4;
+    // A thing at the window's edge (the lowest tube) keeps its ring in view:
+    // the ring's band (at 0.8 of its half size) moves inwards, never off the window.
+    const auto inside = [](double centre, double half, double size) {
+        const double band = half * 0.8 + 3;
+        return 2 * band >= size ? size / 2 : std::clamp(centre, band, size - band);
+    };
+    double x = 0, y = 0;
+    to_cursor_plane(inside(box.centre_x(), half_w, scena->width), inside(box.centre_y(), half_h, scena->height), ring_depth,
+                    x, y);
+    const double hx = cursor_plane_units(half_w, ring_depth), hy = cursor_plane_units(half_h, ring_depth);
     ring->chposition(x, y, 100.0 - ring_depth);
     ring->chscale(hx, hy, 1.0);
     ring->visible = true;

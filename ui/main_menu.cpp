@@ -82,6 +82,8 @@ void create_menu_first_f(void*) {
     widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 2.9, &conf->by_numbers));
     widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 1.98, &conf->detailed));
     widgets.push_back(add_option_watcher(panel));
+    // Beside the options, and next after them for the keys and the switches.
+    add_switch_rows(panel, widgets);
 
     widgets.push_back(add_button(panel, Button_spec("button_close", 5.6, widget_y, 3.75,
             when_mouse_select_button_cancel_send2_f).param(panel)));
@@ -98,7 +100,6 @@ void create_menu_first_f(void*) {
     widgets.push_back(print_button.vanish);
     Object* print = print_button.object;
     print->event.send(add_slot(print, {make_action(shake_no_f, 0.0, &print_shake_pending)}));
-    add_switch_rows(panel, widgets);
 
     add_panel_slots(container, panel, widgets);
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 
 #include "game/choice_facts.h"
 #include "game/effects.h"
@@ -109,6 +110,26 @@ TEST_F(KeyboardPlay, TheDigitsAndEnterPaintAPictureToItsBubbles) {
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the bubbles fly";
     std::printf("keyboard: %d regions painted with %d key presses\n", regions, presses);
+}
+
+// With paint in the brush, Tab goes through every region still to paint
+// with its number, nearest first, each once, and then on to the buttons.
+TEST_F(KeyboardPlay, TabWalksEveryRegionOfTheBrushsNumberOnceAndGoesOn) {
+    picture_13_simple();
+    press(SDLK_1, 8);
+    ASSERT_EQ(brush_number(), 0);
+    const int count = left_to_paint(0);
+    ASSERT_GT(count, 2);
+    std::set<const Object*> seen;
+    Region_facts r;
+    for (int i = 0; i < count + 2 && region_facts(keyboard_focus(), r); ++i) {
+        EXPECT_EQ(r.num, 0);
+        seen.insert(keyboard_focus());
+        press(SDLK_TAB, 2);
+    }
+    EXPECT_EQ(static_cast<int>(seen.size()), count) << "every region of number 1, each once";
+    EXPECT_FALSE(region_facts(keyboard_focus(), r)) << "and then off the picture";
+    EXPECT_EQ(tube_number(keyboard_focus()), 0) << "on to the buttons";
 }
 
 TEST_F(KeyboardPlay, EveryScreenIsReachedWithKeysAlone) {
