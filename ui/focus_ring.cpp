@@ -4,6 +4,7 @@
 
 #include "anim/draw_hooks.h"
 #include "scene/object.h"
+#include "shell/hits.h"
 #include "shell/scena.h"
 #include "shell/screen_place.h"
 
@@ -23,7 +24,7 @@ Object* make_focus_ring() {
 void place_focus_ring(Object* ring, const Screen_box& box) {
     if (!ring || !scena || scena->height <= 0) return;
     // Round the rectangle's corners, with a little room, never smaller than a fingertip.
-    const double least = scena->height * 0.03;
+    const double least = Hits::fingertip_px * scena->height / 768.0;
     const double half_w = std::max(box.width(), least) * 0.62 + 4, half_h = std::max(box.height(), least) * 0.62 + 4;
     // A thing at the window's edge (the lowest tube) keeps its ring in view:
     // the ring's band (at 0.8 of its half size) moves inwards, never off the window.

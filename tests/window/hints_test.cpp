@@ -42,6 +42,17 @@ protected:
         return out;
     }
 
+    // The sparkles showing now (the hints' holder under the cursor root keeps
+    // them in its first child).
+    static std::vector<Object*> visible_sparkles() {
+        std::vector<Object*> out;
+        for (Object* o : cursor->links)
+            if (!o->animate.actions.empty() && o->animate.actions[0].fun == number_hints_f && !o->links.empty())
+                for (Object* s : o->links[0]->links)
+                    if (s->visible) out.push_back(s);
+        return out;
+    }
+
     void take_tube(int n) {
         click_on(tubes().at(static_cast<size_t>(n)));
         ASSERT_EQ(brush_number(), n);
@@ -69,6 +80,26 @@ TEST_F(Hints, SparklesComeAfterAWaitAndAfterTwoWrongClicksAndATickOnAFinishedTub
     EXPECT_EQ(hint_sparkles_shown(), 0) << "not before the wait";
     run_for(1500);
     EXPECT_EQ(hint_sparkles_shown(), static_cast<int>(left)) << "one on each region still to paint with 1";
+    // Each sparkle lies well inside a region of 1, most of its star clear of
+    // the outlines (12 pixels all round its middle, at 768 rows).
+    const std::vector<Object*> sparkles = visible_sparkles();
+    EXPECT_EQ(sparkles.size(), left);
+    const double heart = 12.0 * scena->height / 768.0;
+    for (const Object* s : sparkles) {
+        Screen_box b;
+        ASSERT_TRUE(screen_box(s, b));
+        const double x = b.centre_x(), y = b.centre_y();
+        int inside = 0;
+        for (const Object* region : of_number(0, false)) {
+            bool all_round = true;
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * M_PI / 8;
+                all_round = all_round && screen_distance(region, x + heart * std::cos(a), y + heart * std::sin(a)) == 0;
+            }
+            inside += all_round;
+        }
+        EXPECT_EQ(inside, 1) << "a sparkle at " << x << ", " << y;
+    }
     run_for(hint_lasts_ms);
     EXPECT_EQ(hint_sparkles_shown(), 0) << "for a moment only";
     // Two wrong clicks in a row: at once.
