@@ -84,7 +84,7 @@ void show_sparkles(Object* holder, int n, double phase) {
         if (!region_facts(region, r) || r.num != n || r.painted || !spot_of(region, x, y)) continue;
         Object* s = badge(holder, shown++);
         const double beat = 0.5 + 0.5 * std::sin(phase * 2 * M_PI * 1.5 + shown);
-        place_on_screen(s, x, y, (14.0 + 8.0 * beat) * px, 17.7);
+        place_on_screen(s, x, y, (18.0 + 8.0 * beat) * px, 17.7);
         s->setalfa(0.55 + 0.45 * beat);
         s->visible = true;
     }

@@ -97,6 +97,20 @@ bool screen_box(const Object* o, Screen_box& out) {
     return any;
 }
 
+bool screen_extent(const Object* o, Screen_box& out) {
+    const Projection p;
+    bool any = false;
+    each_triangle(o, p, [&](const double* tx, const double* ty) {
+        for (int k = 0; k < 3; ++k) {
+            if (!any) out.x0 = out.x1 = tx[k], out.y0 = out.y1 = ty[k];
+            out.x0 = std::min(out.x0, tx[k]), out.x1 = std::max(out.x1, tx[k]);
+            out.y0 = std::min(out.y0, ty[k]), out.y1 = std::max(out.y1, ty[k]);
+            any = true;
+        }
+    });
+    return any;
+}
+
 bool screen_point(const Object* o, double& x, double& y) {
     const Projection p;
     double widest = -1;

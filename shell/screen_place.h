@@ -18,6 +18,10 @@ struct Screen_box {
 // it has none drawn yet.
 bool screen_box(const Object* o, Screen_box& out);
 
+// The box round the object's triangles as the window shows them: tighter
+// than screen_box round a turned or tilted thing (a tube), and slower.
+bool screen_extent(const Object* o, Screen_box& out);
+
 // A point on the object itself: the middle of its widest triangle, so it
 // lies inside even a thin or hollow shape; false when it has none.
 bool screen_point(const Object* o, double& x, double& y);

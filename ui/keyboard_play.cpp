@@ -227,7 +227,7 @@ void keyboard_play_f(void* param) {
     keys(list);
     if (shown && !at) go_to(list.empty() ? nullptr : list.front().object);
     Screen_box box;
-    if (shown && at && screen_box(at, box))
+    if (shown && at && screen_extent(at, box))
         place_focus_ring(ring, box);
     else
         hide_focus_ring(ring);

@@ -100,7 +100,7 @@ Mesh legend_model(ArchiveBuilder& pak, const LanguageTexts& t) {
         for (size_t i = 0; i < rows[r].size(); ++i) {
             const double x0 = first + column * static_cast<double>(i);
             icons.push_back({rows[r][i].icon, sheet.at(x0 + 0.42, zc)});
-            words.push_back({rows[r][i].text, {x0 + 0.88, x0 + column - 0.05, zc - row_h / 2 + 0.06, zc + row_h / 2 - 0.06}});
+            words.push_back({rows[r][i].text, {x0 + 0.88, x0 + column - 0.3, zc - row_h / 2 + 0.06, zc + row_h / 2 - 0.06}});
         }
     }
     const double size = common_text_size(words, bold_font(), 0.34, true);
