@@ -64,11 +64,16 @@ void hide_from(Object* holder, size_t from) {
     for (size_t i = from; i < holder->links.size(); ++i) holder->links[i]->visible = false;
 }
 
-// Well inside the region, away from its outline and its neighbours.
+// Well inside the region, away from its outline and its neighbours, beside
+// its number.
 bool spot_of(const Object* region, double& x, double& y) {
     for (const auto& [r, at] : hints.spots)
         if (r == region) return x = at.first, y = at.second, true;
-    if (!screen_inner_point(region, x, y)) return false;
+    double clearance = 0;
+    if (!screen_inner_point(region, x, y, &clearance)) return false;
+    // Up and to the right of the middle, where the region's number stands,
+    // so the number still shows; half as near the outline at the most.
+    x += clearance * 0.35, y -= clearance * 0.35;
     hints.spots.push_back({region, {x, y}});
     return true;
 }

@@ -124,7 +124,7 @@ bool screen_point(const Object* o, double& x, double& y) {
     return widest >= 0;
 }
 
-bool screen_inner_point(const Object* o, double& x, double& y) {
+bool screen_inner_point(const Object* o, double& x, double& y, double* clearance) {
     const Projection p;
     struct Triangle {
         double x[3], y[3], area;
@@ -189,6 +189,7 @@ bool screen_inner_point(const Object* o, double& x, double& y) {
             }
         cx = x, cy = y, step_x /= 3, step_y /= 3;
     }
+    if (clearance) *clearance = deepest;
     return deepest >= 0;
 }
 

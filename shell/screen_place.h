@@ -26,8 +26,9 @@ bool screen_extent(const Object* o, Screen_box& out);
 // lies inside even a thin or hollow shape; false when it has none.
 bool screen_point(const Object* o, double& x, double& y);
 // A point well inside the object, for a mark laid over it: as far from its
-// outline as a search over it finds (never nearer than screen_point's).
-bool screen_inner_point(const Object* o, double& x, double& y);
+// outline as a search over it finds (never nearer than screen_point's);
+// `clearance`, when given, takes its distance from the outline.
+bool screen_inner_point(const Object* o, double& x, double& y, double* clearance = nullptr);
 
 // The cursor root draws in the eye's frame, 100 units further in: a window
 // point carried to its plane `depth` units from the eye, and window pixels
