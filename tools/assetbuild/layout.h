@@ -134,6 +134,7 @@ constexpr Spot print_button{(language_band.x0 + language_band.x1) / 2, language_
 
 // Panel outlines (x0, x1, z0, z1) in their own frames.
 constexpr Rect main_panel{-6.2, 6.2, -4.65, 4.4};
+constexpr Rect picker_panel{-4.05, 4.25, -4.6, 3.5};  // "who is painting?"
 constexpr Rect dialog_panel{-3.95, 4.35, -2.95, 2.45};
 constexpr Rect help_panel{-5.65, 5.92, -4.75, 1.75};
 constexpr Rect colors_panel{-5.3, 5.3, -3.9, 3.75};
