@@ -19,6 +19,7 @@
 #include "ui/gallery.h"
 #include "ui/interface_buttons.h"
 #include "ui/main_menu.h"
+#include "ui/parent_gate.h"
 #include "window/game_scene.h"
 
 namespace {
@@ -211,7 +212,7 @@ TEST_F(Hints, ATapIsJudgedWhereItLands) {
 
 // Every button answers at least a fingertip (44 pixels at 1024x768, in
 // proportion here), and no two answer for the same place: on the base
-// screen, the main menu, the gallery and a dialog.
+// screen, the gallery, the main menu, the parent's gate and a dialog.
 TEST_F(Hints, ButtonsAnswerAFingertipAndNoTwoOverlap) {
     const double least = Hits::fingertip_px * scena->height / 768.0 - 0.5;
     const auto check = [&](const char* screen) {
@@ -252,8 +253,24 @@ TEST_F(Hints, ButtonsAnswerAFingertipAndNoTwoOverlap) {
         if (!c.object->animate.actions.empty() && c.object->animate.actions[0].fun == when_mouse_select_about_button_f)
             about = c.object;
     ASSERT_NE(about, nullptr);
+    // The about dialog is for a grown-up: first the parent's gate, its keypad.
+    parent_gate_wanted = true;
     click_on(about);
-    ASSERT_TRUE(run_until([] { return hits_layer2 && still(MENU_GLOBAL); }));
+    ASSERT_TRUE(run_until([] { return parent_gate_number(0) != 0 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("parent's gate");
+    for (int i = 0; i < 3; ++i) {
+        Object* key = nullptr;
+        for (const Choice& c : choices_on_screen())
+            if (!c.object->animate.actions.empty() && c.object->animate.actions[0].fun == when_mouse_select_gate_key_f &&
+                c.object->animate.actions[0].iparam1 == parent_gate_number(i))
+                key = c.object;
+        ASSERT_NE(key, nullptr);
+        click_on(key);
+        frames(2);
+    }
+    parent_gate_wanted = false;
+    ASSERT_TRUE(run_until([] { return parent_gate_number(0) == 0 && hits_layer2 && still(MENU_GLOBAL); }));
     run_for(600);
     check("about dialog");
 }
