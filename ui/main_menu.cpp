@@ -18,11 +18,15 @@
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 #include "ui/parent_gate.h"
+#include "ui/switch_settings.h"
 
 namespace {
 
 constexpr double widget_y = -0.2;
-constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
+// Every widget stands a fingertip or more from its neighbours, so grown
+// answering areas never meet.
+constexpr double box_x = -5.3;
+constexpr double language_x[5] = {-2.56, -1.28, 0.0, 1.28, 2.56};
 
 Action watching(action_fun fun, bool value) {
     Action a = make_action(fun);
@@ -75,23 +79,25 @@ void create_menu_first_f(void*) {
     Object* panel = create_default_background_m("menu_dialog", "setup", 0.0, -81.5, 0.0);
 
     std::vector<event_and_command> widgets;
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 0.924, &conf->sound_on));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 0.292, &conf->music_on));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 2.272, &conf->by_numbers));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 1.589, &conf->detailed));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 1.06, &conf->sound_on));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 0.14, &conf->music_on));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 2.9, &conf->by_numbers));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 1.98, &conf->detailed));
     widgets.push_back(add_option_watcher(panel));
+    // Beside the options, and next after them for the keys and the switches.
+    add_switch_rows(panel, widgets);
 
-    widgets.push_back(add_button(panel, Button_spec("button_close", 3.434, widget_y, 2.316,
+    widgets.push_back(add_button(panel, Button_spec("button_close", 5.6, widget_y, 3.75,
             when_mouse_select_button_cancel_send2_f).param(panel)));
-    widgets.push_back(add_button(panel, Button_spec("setup_button_about", 2.246, widget_y, -0.73,
+    widgets.push_back(add_button(panel, Button_spec("setup_button_about", 0.0, widget_y, -1.1,
             when_mouse_select_about_button_f).localized()));
-    widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 2.246, widget_y, 0.659,
+    widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 3.3, widget_y, -1.1,
             when_mouse_select_clearall_button_f).localized()));
-    widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
+    widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -3.3, widget_y, -1.1, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
-        widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
+        widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.75));
     // For the parent: the sheet of the picture on screen, to print.
-    const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.061, widget_y, -3.904,
+    const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.0, widget_y, -3.87,
             when_mouse_select_print_button_f).localized());
     widgets.push_back(print_button.vanish);
     Object* print = print_button.object;
