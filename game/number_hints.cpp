@@ -25,6 +25,9 @@ struct Hints {
     uint32_t shimmer_from = 0;
     bool shimmering = false;
     int sparkles = 0, ticks = 0;
+    // Where each region's sparkle stands, found once a shimmer (the
+    // picture stands still under it).
+    std::vector<std::pair<const Object*, std::pair<double, double>>> spots;
 };
 Hints hints;
 
@@ -61,6 +64,20 @@ void hide_from(Object* holder, size_t from) {
     for (size_t i = from; i < holder->links.size(); ++i) holder->links[i]->visible = false;
 }
 
+// Well inside the region, away from its outline and its neighbours, beside
+// its number.
+bool spot_of(const Object* region, double& x, double& y) {
+    for (const auto& [r, at] : hints.spots)
+        if (r == region) return x = at.first, y = at.second, true;
+    double clearance = 0;
+    if (!screen_inner_point(region, x, y, &clearance)) return false;
+    // Up and to the right of the middle, where the region's number stands,
+    // so the number still shows; half as near the outline at the most.
+    x += clearance * 0.35, y -= clearance * 0.35;
+    hints.spots.push_back({region, {x, y}});
+    return true;
+}
+
 // Sparkles, twinkling, on the regions still to paint with number n.
 void show_sparkles(Object* holder, int n, double phase) {
     size_t shown = 0;
@@ -69,10 +86,10 @@ void show_sparkles(Object* holder, int n, double phase) {
         Region_facts r;
         double x = 0, y = 0;
         if (shown >= most_sparkles) break;
-        if (!region_facts(region, r) || r.num != n || r.painted || !screen_point(region, x, y)) continue;
+        if (!region_facts(region, r) || r.num != n || r.painted || !spot_of(region, x, y)) continue;
         Object* s = badge(holder, shown++);
         const double beat = 0.5 + 0.5 * std::sin(phase * 2 * M_PI * 1.5 + shown);
-        place_on_screen(s, x, y, (14.0 + 8.0 * beat) * px, 17.7);
+        place_on_screen(s, x, y, (18.0 + 8.0 * beat) * px, 17.7);
         s->setalfa(0.55 + 0.45 * beat);
         s->visible = true;
     }
@@ -169,6 +186,7 @@ void number_hints_f(void*) {
     } else {
         hide_from(sparkles, 0);
         hints.sparkles = 0;
+        hints.spots.clear();
     }
     if (base_screen)
         show_ticks(ticks);

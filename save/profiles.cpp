@@ -8,6 +8,7 @@
 #include "res/atomic_file.h"
 #include "res/platform_paths.h"
 #include "res/say.h"
+#include "save/decimal.h"
 #include "save/settings_file.h"
 
 namespace {
@@ -17,17 +18,7 @@ int current = 1;
 std::string settings_folder() { return folder_of(get_cfg_path()) + "/"; }
 std::string list_path() { return settings_folder() + "profiles.txt"; }
 
-bool small_int(const std::string& text, int low, int high, int& out) {
-    if (text.empty() || text.size() > 2) return false;
-    int v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-    }
-    if (v < low || v > high) return false;
-    out = v;
-    return true;
-}
+bool small_int(const std::string& text, int low, int high, int& out) { return read_decimal(text, 2, low, high, out); }
 
 }  // namespace
 

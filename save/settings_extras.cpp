@@ -3,22 +3,13 @@
 #include <sstream>
 
 #include "save/config.h"
+#include "save/decimal.h"
 
 namespace {
 
 const char* const kFirstLine = "pintabo options 1";
 
-bool read_int(const std::string& text, int low, int high, int32_t& out) {
-    if (text.empty() || text.size() > 3) return false;
-    int v = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9') return false;
-        v = v * 10 + (ch - '0');
-    }
-    if (v < low || v > high) return false;
-    out = v;
-    return true;
-}
+bool read_int(const std::string& text, int low, int high, int32_t& out) { return read_decimal(text, 3, low, high, out); }
 
 }  // namespace
 

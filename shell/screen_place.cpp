@@ -3,7 +3,10 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
+#include <vector>
 
 #include "scene/model.h"
 #include "scene/object.h"
@@ -94,6 +97,20 @@ bool screen_box(const Object* o, Screen_box& out) {
     return any;
 }
 
+bool screen_extent(const Object* o, Screen_box& out) {
+    const Projection p;
+    bool any = false;
+    each_triangle(o, p, [&](const double* tx, const double* ty) {
+        for (int k = 0; k < 3; ++k) {
+            if (!any) out.x0 = out.x1 = tx[k], out.y0 = out.y1 = ty[k];
+            out.x0 = std::min(out.x0, tx[k]), out.x1 = std::max(out.x1, tx[k]);
+            out.y0 = std::min(out.y0, ty[k]), out.y1 = std::max(out.y1, ty[k]);
+            any = true;
+        }
+    });
+    return any;
+}
+
 bool screen_point(const Object* o, double& x, double& y) {
     const Projection p;
     double widest = -1;
@@ -105,6 +122,75 @@ bool screen_point(const Object* o, double& x, double& y) {
         y = (ty[0] + ty[1] + ty[2]) / 3;
     });
     return widest >= 0;
+}
+
+bool screen_inner_point(const Object* o, double& x, double& y, double* clearance) {
+    const Projection p;
+    struct Triangle {
+        double x[3], y[3], area;
+    };
+    std::vector<Triangle> triangles;
+    each_triangle(o, p, [&](const double* tx, const double* ty) {
+        Triangle t{{tx[0], tx[1], tx[2]}, {ty[0], ty[1], ty[2]}, 0};
+        t.area = std::abs((tx[1] - tx[0]) * (ty[2] - ty[0]) - (ty[1] - ty[0]) * (tx[2] - tx[0]));
+        triangles.push_back(t);
+    });
+    if (triangles.empty()) return false;
+    // Its outline: the edges only one triangle has (neighbours share theirs,
+    // corner for corner, so their ends project to the same pixels).
+    using Edge = std::array<long long, 4>;
+    std::map<Edge, int> uses;
+    const auto at = [](double v) { return std::llround(v * 64.0); };
+    for (const Triangle& t : triangles)
+        for (int k = 0; k < 3; ++k) {
+            Edge e{at(t.x[k]), at(t.y[k]), at(t.x[(k + 1) % 3]), at(t.y[(k + 1) % 3])};
+            if (std::make_pair(e[2], e[3]) < std::make_pair(e[0], e[1])) e = {e[2], e[3], e[0], e[1]};
+            ++uses[e];
+        }
+    std::vector<Edge> outline;
+    for (const auto& [e, n] : uses)
+        if (n == 1) outline.push_back(e);
+    // The deepest of a grid of points over the object, then of finer grids
+    // round the best so far; the widest triangle's middle (screen_point's
+    // answer) to start from, so it is never worse than that.
+    const auto inside = [&](double px, double py) {
+        for (const Triangle& t : triangles) {
+            double side[3];
+            for (int k = 0; k < 3; ++k) {
+                const int n = (k + 1) % 3;
+                side[k] = (t.x[n] - t.x[k]) * (py - t.y[k]) - (t.y[n] - t.y[k]) * (px - t.x[k]);
+            }
+            if ((side[0] >= 0 && side[1] >= 0 && side[2] >= 0) || (side[0] <= 0 && side[1] <= 0 && side[2] <= 0)) return true;
+        }
+        return false;
+    };
+    const auto depth = [&](double px, double py) {
+        double d = 1e18;
+        for (const Edge& e : outline) d = std::min(d, segment_distance(px, py, e[0] / 64.0, e[1] / 64.0, e[2] / 64.0, e[3] / 64.0));
+        return d;
+    };
+    const Triangle* widest = &triangles.front();
+    double x0 = 1e18, y0 = 1e18, x1 = -1e18, y1 = -1e18;
+    for (const Triangle& t : triangles) {
+        if (t.area > widest->area) widest = &t;
+        for (int k = 0; k < 3; ++k) x0 = std::min(x0, t.x[k]), x1 = std::max(x1, t.x[k]), y0 = std::min(y0, t.y[k]), y1 = std::max(y1, t.y[k]);
+    }
+    x = (widest->x[0] + widest->x[1] + widest->x[2]) / 3;
+    y = (widest->y[0] + widest->y[1] + widest->y[2]) / 3;
+    double deepest = depth(x, y);
+    double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2, step_x = (x1 - x0) / 16, step_y = (y1 - y0) / 16;
+    for (int round = 0, half = 8; round < 3; ++round, half = 3) {
+        for (int i = -half; i <= half; ++i)
+            for (int j = -half; j <= half; ++j) {
+                const double px = cx + i * step_x, py = cy + j * step_y;
+                if (!inside(px, py)) continue;
+                const double d = depth(px, py);
+                if (d > deepest) deepest = d, x = px, y = py;
+            }
+        cx = x, cy = y, step_x /= 3, step_y /= 3;
+    }
+    if (clearance) *clearance = deepest;
+    return deepest >= 0;
 }
 
 double screen_distance(const Object* o, double x, double y) {

@@ -18,9 +18,17 @@ struct Screen_box {
 // it has none drawn yet.
 bool screen_box(const Object* o, Screen_box& out);
 
+// The box round the object's triangles as the window shows them: tighter
+// than screen_box round a turned or tilted thing (a tube), and slower.
+bool screen_extent(const Object* o, Screen_box& out);
+
 // A point on the object itself: the middle of its widest triangle, so it
 // lies inside even a thin or hollow shape; false when it has none.
 bool screen_point(const Object* o, double& x, double& y);
+// A point well inside the object, for a mark laid over it: as far from its
+// outline as a search over it finds (never nearer than screen_point's);
+// `clearance`, when given, takes its distance from the outline.
+bool screen_inner_point(const Object* o, double& x, double& y, double* clearance = nullptr);
 
 // The cursor root draws in the eye's frame, 100 units further in: a window
 // point carried to its plane `depth` units from the eye, and window pixels

@@ -34,6 +34,17 @@ bool ok_fires() {
 
 }  // namespace
 
+void build_dialog_question(const char* text, void (*on_ok)(void*)) {
+    Object* container = Object_curent;
+    hits_layer2 = true;
+    Object* panel = create_default_background_m("dialog_background", text, 0.0, -82.5, 0.0);
+    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633, on_ok)
+            .param(container).on_layer(2).localized());
+    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633,
+            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
+    add_close_slot(container, {{&panel->event, 1}, ok, cancel});
+}
+
 void create_clear_confirmation_f(void*) {
     build_question("menu_clear", -0.171, when_mouse_select_button_clear_f, Object_curent);
 }

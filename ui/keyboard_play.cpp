@@ -19,6 +19,12 @@ namespace {
 
 bool shown = false;
 Object* at = nullptr;
+// Where the regions of the brush's number are counted nearest from: the
+// place the focus came onto the picture from, or the region painted last.
+// It stays while Tab goes from region to region, so Tab walks them all and
+// then goes on, instead of going back and forth between two neighbours.
+bool anchored = false;
+double anchor_x = 0, anchor_y = 0;
 // After a tube is taken or a region painted, the focus goes on to the
 // nearest region still to paint with that number, once the click is done.
 int on_to_picture = 0;  // frames left to wait for it
@@ -30,7 +36,10 @@ bool point_of(const Object* o, double& x, double& y) { return o && screen_point(
 std::vector<Object*> tab_order(const std::vector<Choice>& list) {
     const int number = brush_number();
     double fx = mouse.x, fy = mouse.y;
-    point_of(at, fx, fy);
+    if (anchored)
+        fx = anchor_x, fy = anchor_y;
+    else
+        point_of(at, fx, fy);
     std::vector<Object*> order, regions;
     for (const Choice& c : list) {
         if (c.group != Choice_group::picture) {
@@ -109,9 +118,14 @@ Object* tube(const std::vector<Choice>& list, int n) {
     return nullptr;
 }
 
+// The regions are counted from here on.
+void anchor_at(const Object* o) { anchored = point_of(o, anchor_x, anchor_y); }
+
 void go_to(Object* o) {
     at = o;
     point_at(o);
+    Region_facts r;
+    if (!region_facts(o, r)) anchor_at(o);  // off the picture: it is counted from here
 }
 
 void keys(const std::vector<Choice>& list) {
@@ -211,6 +225,7 @@ void keyboard_play_f(void* param) {
                           (region_facts(at, r) && r.painted);
         if (done) {
             on_to_picture = 0;
+            anchor_at(at);
             if (Object* next = first_region(tab_order(list), list)) go_to(next);
         } else {
             --on_to_picture;
@@ -219,7 +234,7 @@ void keyboard_play_f(void* param) {
     keys(list);
     if (shown && !at) go_to(list.empty() ? nullptr : list.front().object);
     Screen_box box;
-    if (shown && at && screen_box(at, box))
+    if (shown && at && screen_extent(at, box))
         place_focus_ring(ring, box);
     else
         hide_focus_ring(ring);
@@ -233,5 +248,6 @@ void reset_keyboard_play() {
     shown = false;
     at = nullptr;
     on_to_picture = 0;
+    anchored = false;
     reset_switch_scanning();
 }

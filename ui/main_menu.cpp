@@ -15,14 +15,19 @@
 #include "shell/input.h"
 #include "shell/scene_loader.h"
 #include "ui/buttons.h"
+#include "ui/confirmations.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
 #include "ui/parent_gate.h"
+#include "ui/switch_settings.h"
 
 namespace {
 
 constexpr double widget_y = -0.2;
-constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
+// Every widget stands a fingertip or more from its neighbours, so grown
+// answering areas never meet.
+constexpr double box_x = -5.3;
+constexpr double language_x[5] = {-2.56, -1.28, 0.0, 1.28, 2.56};
 
 Action watching(action_fun fun, bool value) {
     Action a = make_action(fun);
@@ -75,25 +80,27 @@ void create_menu_first_f(void*) {
     Object* panel = create_default_background_m("menu_dialog", "setup", 0.0, -81.5, 0.0);
 
     std::vector<event_and_command> widgets;
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 0.924, &conf->sound_on));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 0.292, &conf->music_on));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 2.272, &conf->by_numbers));
-    widgets.push_back(create_default_checkbox_m(panel, -3.202, widget_y, 1.589, &conf->detailed));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 1.06, &conf->sound_on));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 0.14, &conf->music_on));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 2.9, &conf->by_numbers));
+    widgets.push_back(create_default_checkbox_m(panel, box_x, widget_y, 1.98, &conf->detailed));
     widgets.push_back(add_option_watcher(panel));
+    // Beside the options, and next after them for the keys and the switches.
+    add_switch_rows(panel, widgets);
 
-    widgets.push_back(add_button(panel, Button_spec("button_close", 3.434, widget_y, 2.316,
+    widgets.push_back(add_button(panel, Button_spec("button_close", 5.6, widget_y, 3.75,
             when_mouse_select_button_cancel_send2_f).param(panel)));
-    widgets.push_back(add_button(panel, Button_spec("setup_button_about", 2.246, widget_y, -0.73,
+    widgets.push_back(add_button(panel, Button_spec("setup_button_about", 0.0, widget_y, -1.1,
             when_mouse_select_about_button_f).localized()));
-    widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 2.246, widget_y, 0.659,
+    widgets.push_back(add_button(panel, Button_spec("setup_button_clearall", 3.3, widget_y, -1.1,
             when_mouse_select_clearall_button_f).localized()));
     if (machine_settings.web_link)
-        widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -1.324, widget_y, -0.73, 0, 1, 1.1, 1));
+        widgets.push_back(create_default_url_button_m(panel, "setup_button_web", -3.3, widget_y, -1.1, 0, 1, 1.1, 1));
     for (int i = 0; i < 5; ++i)
-        widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.582));
+        widgets.push_back(create_default_lang_button_m(panel, i, language_x[i], widget_y, -2.75));
     // For the parent: the sheet of the picture on screen, to print.
     if (machine_settings.print) {
-        const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.061, widget_y, -3.904,
+        const Made_button print_button = add_button(panel, Button_spec("setup_button_print", 0.0, widget_y, -3.87,
                 when_mouse_select_print_button_f).localized());
         widgets.push_back(print_button.vanish);
         Object* print = print_button.object;
@@ -152,16 +159,7 @@ void create_menu_about_f(void*) {
     add_close_slot(container, closing);
 }
 
-void create_menu_clearall_f(void*) {
-    Object* container = Object_curent;
-    hits_layer2 = true;
-    Object* panel = create_default_background_m("dialog_background", "menu_clearall", 0.0, -82.5, 0.0);
-    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633,
-            when_mouse_select_button_clearall_f).param(container).on_layer(2).localized());
-    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633,
-            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
-    add_close_slot(container, {{&panel->event, 1}, ok, cancel});
-}
+void create_menu_clearall_f(void*) { build_dialog_question("menu_clearall", when_mouse_select_button_clearall_f); }
 
 // Wipes the painting of every picture in every mode. In paint by numbers the
 // picture on screen is built again (its regions show only once painted); the

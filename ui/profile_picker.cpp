@@ -15,6 +15,7 @@
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "ui/buttons.h"
+#include "ui/confirmations.h"
 #include "ui/menu.h"
 #include "ui/parent_gate.h"
 
@@ -157,16 +158,7 @@ void naming_keys_f(void*) {
     show_name(child, picker.typed, true);
 }
 
-void create_remove_question_f(void*) {
-    Object* container = Object_curent;
-    hits_layer2 = true;
-    Object* panel = create_default_background_m("dialog_background", "menu_remove_profile", 0.0, -82.5, 0.0);
-    const event_and_command ok = add_button(panel, Button_spec("button_ok", -1.323, -0.171, -1.633,
-            when_mouse_select_remove_child_ok_f).param(container).on_layer(2).localized());
-    const event_and_command cancel = add_button(panel, Button_spec("button_cancel", 1.696, -0.171, -1.633,
-            when_mouse_select_button_cancel_layer1_f).param(container).on_layer(2).localized());
-    add_close_slot(container, {{&panel->event, 1}, ok, cancel});
-}
+void create_remove_question_f(void*) { build_dialog_question("menu_remove_profile", when_mouse_select_remove_child_ok_f); }
 
 }  // namespace
 

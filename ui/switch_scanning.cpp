@@ -238,7 +238,7 @@ void switch_scanning_frame(Object* ring) {
     if (scan.group < groups.size()) {
         const Group& g = groups[scan.group];
         if (scan.inside && scan.item < g.items.size()) {
-            placed = screen_box(g.items[scan.item], box);
+            placed = screen_extent(g.items[scan.item], box);
             point_at(g.items[scan.item]);
         } else {
             placed = union_box(g.items, box);

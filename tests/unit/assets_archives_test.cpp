@@ -33,6 +33,7 @@ std::vector<std::string> interface_names() {
                                       "knopka_camera", "camera_flash"};
     for (int i = 1; i <= 9; ++i) names.push_back("tubik" + std::to_string(i));
     for (int i = 1; i <= 5; ++i) names.push_back("buble" + std::to_string(i));
+    for (const char* piece : {"tl", "t", "tr", "l", "r", "bl", "b", "br"}) names.push_back(std::string("focus_ring_") + piece);
     return names;
 }
 
@@ -45,6 +46,11 @@ std::vector<std::string> langall_names() {
         "gallery_slash",     "gallery_count_star", "gallery_add",        "gallery_arrow_left", "gallery_arrow_right"};
     for (int i = 1; i <= 24; ++i) names.push_back((i < 10 ? "gallery_ring0" : "gallery_ring") + std::to_string(i));
     for (int i = 0; i <= 9; ++i) names.push_back("gallery_digit" + std::to_string(i));
+    for (int i = 0; i <= 2; ++i) {
+        names.push_back("setup_switch" + std::to_string(i));
+        names.push_back("setup_speed" + std::to_string(i));
+    }
+    names.push_back("setup_choice_cursor");
     return names;
 }
 

@@ -19,6 +19,7 @@
 #include "ui/gallery.h"
 #include "ui/interface_buttons.h"
 #include "ui/main_menu.h"
+#include "ui/parent_gate.h"
 #include "window/game_scene.h"
 
 namespace {
@@ -39,6 +40,17 @@ protected:
             if (c.group == Choice_group::picture && region_facts(c.object, r) && r.num == n && r.painted == painted)
                 out.push_back(c.object);
         }
+        return out;
+    }
+
+    // The sparkles showing now (the hints' holder under the cursor root keeps
+    // them in its first child).
+    static std::vector<Object*> visible_sparkles() {
+        std::vector<Object*> out;
+        for (Object* o : cursor->links)
+            if (!o->animate.actions.empty() && o->animate.actions[0].fun == number_hints_f && !o->links.empty())
+                for (Object* s : o->links[0]->links)
+                    if (s->visible) out.push_back(s);
         return out;
     }
 
@@ -69,6 +81,26 @@ TEST_F(Hints, SparklesComeAfterAWaitAndAfterTwoWrongClicksAndATickOnAFinishedTub
     EXPECT_EQ(hint_sparkles_shown(), 0) << "not before the wait";
     run_for(1500);
     EXPECT_EQ(hint_sparkles_shown(), static_cast<int>(left)) << "one on each region still to paint with 1";
+    // Each sparkle lies well inside a region of 1, most of its star clear of
+    // the outlines (12 pixels all round its middle, at 768 rows).
+    const std::vector<Object*> sparkles = visible_sparkles();
+    EXPECT_EQ(sparkles.size(), left);
+    const double heart = 12.0 * scena->height / 768.0;
+    for (const Object* s : sparkles) {
+        Screen_box b;
+        ASSERT_TRUE(screen_box(s, b));
+        const double x = b.centre_x(), y = b.centre_y();
+        int inside = 0;
+        for (const Object* region : of_number(0, false)) {
+            bool all_round = true;
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * M_PI / 8;
+                all_round = all_round && screen_distance(region, x + heart * std::cos(a), y + heart * std::sin(a)) == 0;
+            }
+            inside += all_round;
+        }
+        EXPECT_EQ(inside, 1) << "a sparkle at " << x << ", " << y;
+    }
     run_for(hint_lasts_ms);
     EXPECT_EQ(hint_sparkles_shown(), 0) << "for a moment only";
     // Two wrong clicks in a row: at once.
@@ -180,7 +212,7 @@ TEST_F(Hints, ATapIsJudgedWhereItLands) {
 
 // Every button answers at least a fingertip (44 pixels at 1024x768, in
 // proportion here), and no two answer for the same place: on the base
-// screen, the main menu, the gallery and a dialog.
+// screen, the gallery, the main menu, the parent's gate and a dialog.
 TEST_F(Hints, ButtonsAnswerAFingertipAndNoTwoOverlap) {
     const double least = Hits::fingertip_px * scena->height / 768.0 - 0.5;
     const auto check = [&](const char* screen) {
@@ -209,6 +241,38 @@ TEST_F(Hints, ButtonsAnswerAFingertipAndNoTwoOverlap) {
     push_key(SDLK_g);
     ASSERT_TRUE(run_until([] { return !gallery_view().empty() && still(MENU_GLOBAL); }));
     check("gallery");
+    push_key(SDLK_ESCAPE);
+    ASSERT_TRUE(run_until([] { return !hits_layer1 && MENU_GLOBAL->links.empty(); }));
+    run_for(300);
+    click_on(child_running(map->links.at(1), when_mouse_select_menu_button_f));
+    ASSERT_TRUE(run_until([] { return hits_layer1 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("main menu");
+    Object* about = nullptr;
+    for (const Choice& c : choices_on_screen())
+        if (!c.object->animate.actions.empty() && c.object->animate.actions[0].fun == when_mouse_select_about_button_f)
+            about = c.object;
+    ASSERT_NE(about, nullptr);
+    // The about dialog is for a grown-up: first the parent's gate, its keypad.
+    parent_gate_wanted = true;
+    click_on(about);
+    ASSERT_TRUE(run_until([] { return parent_gate_number(0) != 0 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("parent's gate");
+    for (int i = 0; i < 3; ++i) {
+        Object* key = nullptr;
+        for (const Choice& c : choices_on_screen())
+            if (!c.object->animate.actions.empty() && c.object->animate.actions[0].fun == when_mouse_select_gate_key_f &&
+                c.object->animate.actions[0].iparam1 == parent_gate_number(i))
+                key = c.object;
+        ASSERT_NE(key, nullptr);
+        click_on(key);
+        frames(2);
+    }
+    parent_gate_wanted = false;
+    ASSERT_TRUE(run_until([] { return parent_gate_number(0) == 0 && hits_layer2 && still(MENU_GLOBAL); }));
+    run_for(600);
+    check("about dialog");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 
 #include "game/choice_facts.h"
 #include "game/effects.h"
@@ -22,6 +23,7 @@
 #include "ui/keyboard_play.h"
 #include "ui/main_menu.h"
 #include "ui/switch_scanning.h"
+#include "ui/switch_settings.h"
 #include "window/game_scene.h"
 
 namespace {
@@ -108,6 +110,26 @@ TEST_F(KeyboardPlay, TheDigitsAndEnterPaintAPictureToItsBubbles) {
     frames(2);
     EXPECT_GT(picture()->links.size(), 3u + 50u) << "the bubbles fly";
     std::printf("keyboard: %d regions painted with %d key presses\n", regions, presses);
+}
+
+// With paint in the brush, Tab goes through every region still to paint
+// with its number, nearest first, each once, and then on to the buttons.
+TEST_F(KeyboardPlay, TabWalksEveryRegionOfTheBrushsNumberOnceAndGoesOn) {
+    picture_13_simple();
+    press(SDLK_1, 8);
+    ASSERT_EQ(brush_number(), 0);
+    const int count = left_to_paint(0);
+    ASSERT_GT(count, 2);
+    std::set<const Object*> seen;
+    Region_facts r;
+    for (int i = 0; i < count + 2 && region_facts(keyboard_focus(), r); ++i) {
+        EXPECT_EQ(r.num, 0);
+        seen.insert(keyboard_focus());
+        press(SDLK_TAB, 2);
+    }
+    EXPECT_EQ(static_cast<int>(seen.size()), count) << "every region of number 1, each once";
+    EXPECT_FALSE(region_facts(keyboard_focus(), r)) << "and then off the picture";
+    EXPECT_EQ(tube_number(keyboard_focus()), 0) << "on to the buttons";
 }
 
 TEST_F(KeyboardPlay, EveryScreenIsReachedWithKeysAlone) {
@@ -213,6 +235,49 @@ TEST_F(KeyboardPlay, OneOrTwoSwitchesFinishPicture13) {
                     (CURENT_TIME - started) / 1000.0);
         if (switches == 2) EXPECT_LE(static_cast<double>(used) / f.simple.total, 3.0);
     }
+}
+
+// The settings' switch rows answer the mouse, the keyboard's focus and the
+// switches they turn on: a click turns on two switches, the switches step
+// to "none" and choose it, and Tab and Enter then set the fastest pace.
+TEST_F(KeyboardPlay, TheSwitchRowsAnswerTheMouseTheKeysAndTheSwitches) {
+    step_clock(33);
+    run_for(400);
+    click_on(child_running(map->links.at(1), when_mouse_select_menu_button_f));
+    ASSERT_TRUE(run_until([] { return hits_layer1 && still(MENU_GLOBAL); }));
+    run_for(600);
+    // The six pictures are choices of the menu, found by their row and value.
+    const auto picture = [](int row, int value) -> Object* {
+        for (const Choice& c : choices_on_screen()) {
+            const auto& actions = c.object->animate.actions;
+            if (!actions.empty() && actions[0].fun == when_mouse_select_switch_choice_f &&
+                actions[0].iparam1 == row && actions[0].iparam2 == value)
+                return c.object;
+        }
+        return nullptr;
+    };
+    for (int row = 0; row < 2; ++row)
+        for (int value = 0; value < 3; ++value) ASSERT_NE(picture(row, value), nullptr) << row << " " << value;
+    ASSERT_EQ(conf->switch_scanning, 0);
+    click_on(picture(0, 2));
+    EXPECT_EQ(conf->switch_scanning, 2) << "a click on two switches";
+    // Space steps through the menu's widgets until "none" is highlighted; Enter chooses it.
+    push_motion(2, 2);
+    frames(12);
+    Object* none = picture(0, 0);
+    int steps = 0;
+    for (; steps < 60 && scan_view().item != none; ++steps) press(SDLK_SPACE, 12);
+    ASSERT_EQ(scan_view().item, none) << "the switches reach every picture";
+    press(SDLK_RETURN, 12);
+    EXPECT_EQ(conf->switch_scanning, 0) << "the switches turned themselves off";
+    // Off again, the keyboard's focus goes there too.
+    ASSERT_EQ(conf->scan_speed, 1);
+    Object* fast = picture(1, 2);
+    for (int i = 0; i < 60 && keyboard_focus() != fast; ++i) press(SDLK_TAB, 2);
+    ASSERT_EQ(keyboard_focus(), fast);
+    press(SDLK_RETURN, 6);
+    EXPECT_EQ(conf->scan_speed, 2) << "Enter on the hare";
+    EXPECT_EQ(conf->switch_scanning, 0) << "the pace alone changed";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "button_art.h"
+#include "help_parts.h"
 #include "language_parts.h"
 #include "materials.h"
 #include "panel_art.h"
@@ -11,7 +12,8 @@
 // explains: the help screen's copies of the colour, undo and clear buttons
 // (they stand where those buttons stand on the base screen), the paint tubes
 // and the page arrows. The buttons at the screen's corners move with its
-// width, so a legend shows them by their pictures instead.
+// width, so a legend shows them by their pictures instead; a row of keys
+// under the panel shows how to play without a mouse.
 //
 // Everything lies on the panel's plane; places on the buttons' plane are
 // carried over with layout::button_to_menu.
@@ -69,8 +71,10 @@ Mesh note_model(ArchiveBuilder& pak, const std::string& texture, const Note& n, 
     return quad;
 }
 
+// The buttons whose places move with the screen's width, by their pictures:
+// the main menu, help and quit over the gallery and the camera.
 Mesh legend_model(ArchiveBuilder& pak, const LanguageTexts& t) {
-    const Rect card{-4.75, 5.05, 2.2, 3.35};
+    const Rect card = layout::help_legend_card;
     Sheet sheet(card.x0 - 0.3, card.x1 + 0.3, card.z0 - 0.3, card.z1 + 0.3, kMenuPpu);
     CardStyle style;
     style.fill = kNoteFill;
@@ -78,23 +82,30 @@ Mesh legend_model(ArchiveBuilder& pak, const LanguageTexts& t) {
     style.border_width = 0.06;
     style.radius = 0.3;
     paint_card(sheet, card, style);
-    const std::pair<ButtonIcon, const char*> items[3] = {
-        {ButtonIcon::menu, t.tip_menu}, {ButtonIcon::help, t.tip_help}, {ButtonIcon::close, t.tip_quit}};
-    // Each item gets room in proportion to its word, so a long word does not
-    // shrink while the short ones have space to spare.
-    const double icon_room = 1.1, pad = 0.25, size = 0.34;
-    double words = 0;
-    double word_w[3];
-    for (int i = 0; i < 3; ++i) words += word_w[i] = bold_font().measure(items[i].second, sheet.len(size)) / sheet.len(1.0);
-    const double spare = card.w() - 2 * pad - 3 * icon_room - words;
-    double x0 = card.x0 + pad;
-    for (int i = 0; i < 3; ++i) {
-        const double w = icon_room + word_w[i] + (spare > 0 ? spare / 3 : spare * word_w[i] / words);
-        paint_button(sheet.image(), items[i].first, sheet.at(x0 + 0.5, card.cz()), sheet.len(0.4));
-        paint_text(sheet, {x0 + 1.0, x0 + w - 0.05, card.z0 + 0.15, card.z1 - 0.15}, items[i].second, bold_font(), size,
-                   rgb(0x3E2723), Align::left, true);
-        x0 += w;
+    struct Item {
+        ButtonIcon icon;
+        const char* text;
+    };
+    const std::vector<std::vector<Item>> rows = {
+        {{ButtonIcon::menu, t.tip_menu}, {ButtonIcon::help, t.tip_help}, {ButtonIcon::close, t.tip_quit}},
+        {{ButtonIcon::gallery, t.tip_gallery}, {ButtonIcon::camera, t.tip_camera}}};
+    // Three columns; the lower row's two stand between them. Every word
+    // beside its picture, all at one size.
+    const double pad = 0.25, column = (card.w() - 2 * pad) / 3, row_h = (card.h() - 0.2) / 2;
+    std::vector<std::pair<std::string, Rect>> words;
+    std::vector<std::pair<ButtonIcon, Pt>> icons;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const double zc = card.z1 - 0.1 - row_h * (static_cast<double>(r) + 0.5);
+        const double first = card.x0 + pad + (3 - static_cast<double>(rows[r].size())) * column / 2;
+        for (size_t i = 0; i < rows[r].size(); ++i) {
+            const double x0 = first + column * static_cast<double>(i);
+            icons.push_back({rows[r][i].icon, sheet.at(x0 + 0.42, zc)});
+            words.push_back({rows[r][i].text, {x0 + 0.88, x0 + column - 0.3, zc - row_h / 2 + 0.06, zc + row_h / 2 - 0.06}});
+        }
     }
+    const double size = common_text_size(words, bold_font(), 0.34, true);
+    for (const auto& [icon, at] : icons) paint_button(sheet.image(), icon, at, sheet.len(0.36));
+    for (const auto& [text, r] : words) paint_text(sheet, r, text, bold_font(), size, rgb(0x3E2723), Align::left, true);
     const std::string& tex = pak.add_texture("help_bg_legend.png", sheet.image());
     Mesh quad = sheet.quad(tex, 0.0);
     quad.material = blended_material();
@@ -134,6 +145,7 @@ void add_help_picture(ArchiveBuilder& pak, const LanguageTexts& t) {
 
     std::vector<Mesh> models;
     models.push_back(legend_model(pak, t));
+    models.push_back(help_keys_model(pak, t));
     models.push_back(note_model(pak, "help_bg_colour.png", colour, t.tip_colour, row_size));
     models.push_back(note_model(pak, "help_bg_undo.png", undo, t.tip_undo, row_size));
     models.push_back(note_model(pak, "help_bg_clear.png", clear, t.tip_clear, row_size));

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include "common/mesh_builders.h"
 #include "common/shapes.h"
@@ -19,7 +20,7 @@ Mesh badge_quad(const std::string& tex) {
 
 // A soft glowing ring around the thing in focus: a warm golden band with a
 // white core and a haze on both sides, so it shows on light and dark alike.
-// The corners are round so it still looks like a ring when stretched.
+// Its quarters are the ring's corners, its middle column and row its edges.
 Image focus_ring_image() {
     const int size = 128;
     Image img(size, size);
@@ -43,8 +44,8 @@ Image focus_ring_image() {
     return img;
 }
 
-// A four-pointed twinkle, white at the heart and golden at the tips, in a
-// soft glow.
+// A four-pointed twinkle, white at the heart and deep gold at the tips, in
+// a soft golden glow.
 Image sparkle_image() {
     const int size = 64;
     Image img(size, size);
@@ -55,9 +56,11 @@ Image sparkle_image() {
             // The star's edge: a curved cross, thin towards its tips.
             const float star = std::sqrt(dx) + std::sqrt(dy);
             const float body = std::clamp((1.0f - star) * 14.0f, 0.0f, 1.0f);
-            const float glow = std::exp(-(dx * dx + dy * dy) * 9.0f) * 0.55f;
+            // A deeper gold at the edges, so it shows on the white sheet too.
+            const float glow = std::exp(-(dx * dx + dy * dy) * 7.0f) * 0.6f;
             const float heart = std::exp(-(dx * dx + dy * dy) * 40.0f);
-            Rgba col = mix(rgb(0xFFC83C), rgb(0xFFFFFF), std::min(1.0f, heart * 1.4f + body * 0.4f));
+            const Rgba edge = body > 0.0f ? rgb(0xFF9800) : rgb(0xFFB300);
+            Rgba col = mix(edge, rgb(0xFFFFFF), std::min(1.0f, heart * 1.6f));
             col.a = std::min(1.0f, std::max(body, glow));
             img.set(x, y, col);
         }
@@ -79,7 +82,22 @@ Image tick_image() {
 }  // namespace
 
 void add_badges(ArchiveBuilder& pak) {
-    pak.add_object("focus_ring", {badge_quad(pak.add_texture("focus_ring.png", focus_ring_image()))});
+    // The ring in nine pieces, so it keeps its band's width round anything
+    // from a check box to a whole group: four corners, four edges (their
+    // texture one column or row of the ring's middle, stretched), no middle.
+    const std::string& ring = pak.add_texture("focus_ring.png", focus_ring_image());
+    const char* pieces[3][3] = {{"tl", "t", "tr"}, {"l", nullptr, "r"}, {"bl", "b", "br"}};
+    const float from[3] = {0.0f, 0.5f, 0.5f}, to[3] = {0.5f, 0.5f, 1.0f};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            if (!pieces[row][column]) continue;
+            Mesh quad = badge_quad(ring);
+            for (MeshVertex& v : quad.vertices) {
+                v.s = from[column] + v.s * (to[column] - from[column]);
+                v.t = from[row] + v.t * (to[row] - from[row]);
+            }
+            pak.add_object(std::string("focus_ring_") + pieces[row][column], {quad});
+        }
     pak.add_object("hint_sparkle", {badge_quad(pak.add_texture("hint_sparkle.png", sparkle_image()))});
     pak.add_object("tube_tick", {badge_quad(pak.add_texture("tube_tick.png", tick_image()))});
 }

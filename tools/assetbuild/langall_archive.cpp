@@ -8,50 +8,31 @@
 #include "materials.h"
 #include "panel_art.h"
 #include "profile_parts.h"
+#include "settings_parts.h"
 
 // "langall.pak": the menu artwork that carries no words (or only each
 // language's own name): panels, the backdrop, check boxes, the language
-// row, close buttons and the help screen's mode marker. Widgets are drawn
-// around their own origin; the game stands them at their places.
+// row, the switch rows' pictures, close buttons and the help screen's mode
+// marker. Widgets are drawn around their own origin; the game stands them at
+// their places.
 
 namespace {
 
 using layout::Rect;
 
-// The light band behind the four options: the upper two rows (whose labels
-// are the longest) run on above the clear-all button, the lower two stop
-// short of it; the inner corner is rounded like the outer ones.
-void paint_options_band(Sheet& sheet, Rgba fill_colour, Rgba border, double border_width, double radius) {
-    const double x0 = layout::numbers_box.x - 0.42;
-    const double top = layout::numbers_box.z + 0.36, bottom = layout::music_box.z - 0.36;
-    const double upper_x1 = layout::options_upper_x1 + 0.12, lower_x1 = layout::options_lower_x1 + 0.1;
-    const double step = (layout::detailed_box.z + layout::sound_box.z) / 2;
-    const float r = sheet.len(radius);
-    const Box upper = sheet.box(x0, upper_x1, step, top), lower = sheet.box(x0, lower_x1, bottom, top);
-    Shape band = unite(rounded_rect(upper.x0, upper.y0, upper.x1, upper.y1, r),
-                       rounded_rect(lower.x0, lower.y0, lower.x1, lower.y1, r));
-    // Pixel rows grow downwards: the inner corner is at the lower part's
-    // right edge and the upper part's bottom edge. The filling piece reaches
-    // well into both parts, so its own edges never show when it is shrunk
-    // for the band's inside.
-    const float cx = lower.x1, cy = upper.y1;
-    band = unite(band, subtract(rounded_rect(cx - r, cy - r, cx + r, cy + r, 0), circle(cx + r, cy + r, r)));
-    fill(sheet.image(), band, border);
-    fill(sheet.image(), grown(band, -sheet.len(border_width)), fill_colour);
-}
-
 void add_main_panel(ArchiveBuilder& pak) {
     const Rect& r = layout::main_panel;
     Sheet sheet = sheet_around(r);
     paint_card(sheet, r, {});
-    // A light band behind the four options, one behind the languages.
+    // Light bands behind the four options, the switch rows and the languages.
     CardStyle band;
     band.fill = rgb(0xE3F4FD);
     band.border = rgb(0xB3E0F7);
     band.border_width = 0.03;
     band.radius = 0.25;
     band.shadow = false;
-    paint_options_band(sheet, band.fill, band.border, band.border_width, band.radius);
+    paint_card(sheet, layout::options_band, band);
+    paint_card(sheet, layout::switches_band, band);
     paint_card(sheet, layout::language_band, band);
     // Pictures for those who cannot read yet, between each box and its label.
     const double ix = layout::numbers_box.x + layout::option_icon_dx;
@@ -172,7 +153,7 @@ void add_check_box(ArchiveBuilder& pak) {
 }
 
 // The five names share one size, the largest at which the longest fits,
-// drawn a little narrower than the face is (the row stands only 1.23 apart).
+// drawn a little narrower than the face is (the row stands only 1.28 apart).
 void add_language_row(ArchiveBuilder& pak) {
     const char* names[5][2] = {{"setup_lang_en", "English"},
                                {"setup_lang_de", "Deutsch"},
@@ -233,13 +214,14 @@ bool build_langall_archive(const std::string& folder) {
     add_main_panel(pak);
     add_plain_panel(pak, "dialog_background", layout::dialog_panel, rgb(0xFFB74D));
     add_plain_panel(pak, "help_dialog", layout::help_panel, rgb(0x81C784));
-    add_plain_panel(pak, "picker_panel", layout::main_panel, rgb(0x4FC3F7));
+    add_plain_panel(pak, "picker_panel", layout::picker_panel, rgb(0x4FC3F7));
     add_colors_panel(pak);
     add_backdrop(pak);
     add_check_box(pak);
     add_language_row(pak);
     add_close_button(pak);
     add_mode_marker(pak);
+    add_switch_choices(pak);
     add_gallery_artwork(pak);
     add_gallery_count(pak);
     add_profile_artwork(pak);

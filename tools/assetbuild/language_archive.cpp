@@ -26,19 +26,33 @@ void add_setup_text(ArchiveBuilder& pak, const LanguageTexts& t) {
     Sheet sheet = sheet_around(p);
     // The title in the middle of the panel, clear of the close button.
     const double half = layout::menu_close.x - layout::close_radius - 0.2 - p.cx();
-    paint_text(sheet, {p.cx() - half, p.cx() + half, 2.72, p.z1 - 0.12}, t.settings, bold_font(), 0.5, kTitle);
-    // Labels start beside each box's picture; the upper two rows run on
-    // above the clear-all button, the lower two stop short of it. All four
-    // share one size.
+    paint_text(sheet, {p.cx() - half, p.cx() + half, layout::options_band.z1 + 0.08, p.z1 - 0.12}, t.settings, bold_font(), 0.5, kTitle);
+    // Labels start beside each box's picture and stop short of the switch
+    // rows. All four share one size.
     const double x0 = layout::numbers_box.x + layout::option_label_dx;
-    auto row = [&](layout::Spot spot, double x1) { return Rect{x0, x1, spot.z - 0.27, spot.z + 0.27}; };
-    const std::vector<std::pair<std::string, Rect>> options = {
-        {t.numbers, row(layout::numbers_box, layout::options_upper_x1)},
-        {t.detailed, row(layout::detailed_box, layout::options_upper_x1)},
-        {t.sound, row(layout::sound_box, layout::options_lower_x1)},
-        {t.music, row(layout::music_box, layout::options_lower_x1)}};
+    auto row = [&](layout::Spot spot) { return Rect{x0, layout::options_x1, spot.z - 0.27, spot.z + 0.27}; };
+    const std::vector<std::pair<std::string, Rect>> options = {{t.numbers, row(layout::numbers_box)},
+                                                               {t.detailed, row(layout::detailed_box)},
+                                                               {t.sound, row(layout::sound_box)},
+                                                               {t.music, row(layout::music_box)}};
     const double size = common_text_size(options, regular_font(), 0.34, false);
     for (const auto& [text, r] : options) paint_text(sheet, r, text, regular_font(), size, kInk, Align::left, false);
+    // The switch rows: a name left of the three pictures, a word under each.
+    const double half_tile = layout::choice_size / 2;
+    auto name = [&](double z) { return Rect{layout::choice_label_x0, layout::choice_label_x1, z - half_tile, z + half_tile}; };
+    const double name_size = common_text_size({{t.switches, name(layout::switches_z)}, {t.speed, name(layout::speed_z)}},
+                                              bold_font(), 0.32, true);
+    paint_text(sheet, name(layout::switches_z), t.switches, bold_font(), name_size, kTitle, Align::left, true);
+    paint_text(sheet, name(layout::speed_z), t.speed, bold_font(), name_size, kTitle, Align::left, true);
+    std::vector<std::pair<std::string, Rect>> words;
+    for (int i = 0; i < 3; ++i) {
+        const double x = layout::choice_x[i], w = 0.53;
+        const double zs = layout::switches_z - layout::choice_word_dz, zp = layout::speed_z - layout::choice_word_dz;
+        words.push_back({t.switch_words[i], {x - w, x + w, zs - 0.17, zs + 0.17}});
+        words.push_back({t.speed_words[i], {x - w, x + w, zp - 0.17, zp + 0.17}});
+    }
+    const double word_size = common_text_size(words, regular_font(), 0.26, false);
+    for (const auto& [text, r] : words) paint_text(sheet, r, text, regular_font(), word_size, kInk, Align::centre, false);
     paint_text(sheet, {layout::language_x[0] - 0.15, layout::language_x[4], layout::language_z + 0.38, layout::language_z + 0.85},
                t.language, bold_font(), 0.3, kTitle, Align::left, false);
     add_sheet_object(pak, "setup", sheet, layout::text_y, blended_material());

@@ -57,17 +57,27 @@ constexpr double widget_y = -0.2;      // widgets stand just in front of their p
 constexpr double text_y = -0.05;       // a panel's text lies on its frame
 constexpr double lang_cursor_back = 0.1;  // the language marker stands this far behind its label
 
-// Main menu ("menu_dialog" + "setup").
-constexpr Spot numbers_box{-3.202, 2.272};
-constexpr Spot detailed_box{-3.202, 1.589};
-constexpr Spot sound_box{-3.202, 0.924};
-constexpr Spot music_box{-3.202, 0.292};
-constexpr Spot menu_close{3.434, 2.316};
-constexpr Spot about_button{2.246, -0.73};
-constexpr Spot clearall_button{2.246, 0.659};
-constexpr Spot web_button{-1.324, -0.73};
-constexpr double language_x[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
-constexpr double language_z = -2.582;
+// Main menu ("menu_dialog" + "setup"). The four options on the left, the
+// switches and their pace on the right, each row a fingertip (0.88) or more
+// from the next; under them the three text buttons side by side, the
+// language row and, for the parent, "Print pages".
+constexpr Spot numbers_box{-5.3, 2.9};
+constexpr Spot detailed_box{-5.3, 1.98};
+constexpr Spot sound_box{-5.3, 1.06};
+constexpr Spot music_box{-5.3, 0.14};
+constexpr Spot menu_close{5.6, 3.75};
+constexpr Spot web_button{-3.3, -1.1};
+constexpr Spot about_button{0.0, -1.1};
+constexpr Spot clearall_button{3.3, -1.1};
+constexpr double language_x[5] = {-2.56, -1.28, 0.0, 1.28, 2.56};
+constexpr double language_z = -2.75;
+// The switch rows: off, one switch, two switches; the one switch's pace
+// slow, medium, fast. A short word under each picture.
+constexpr double choice_x[3] = {3.1, 4.2, 5.3};
+constexpr double switches_z = 2.62;
+constexpr double speed_z = 0.9;
+constexpr double choice_label_x0 = 0.85, choice_label_x1 = 2.55;  // the row's name, left of its pictures
+constexpr double choice_word_dz = 0.68;                             // from a picture's centre down to its word
 
 // Confirmations and the clear-all dialog ("dialog_background").
 constexpr Spot ok_button{-1.323, -1.633};
@@ -82,41 +92,49 @@ constexpr Spot mode_buttons[3] = {{-3.494, -0.44}, {0.136, -0.44}, {3.767, -0.44
 constexpr Spot help_ok{0.136, -3.212};
 constexpr Spot help_start_box{-3.428, -4.17};
 constexpr double help_copies_y = -61.005;  // copies of the top-row buttons, in the menu frame
+// The help picture's legend of the buttons at the screen's edges, over the
+// panel, and its row of keys under it, clear of the tubes and the page arrows.
+constexpr Rect help_legend_card{-5.45, 5.9, 1.95, 4.0};
+constexpr Rect help_keys_card{-6.0, 6.0, -6.6, -5.0};
 
 // Custom colour dialog ("colors_dialog").
 constexpr Spot colors_close{4.296, 2.994};
 
 // ---- Our sizes ----------------------------------------------------------------
-// The option boxes stand 0.63 apart: a box and its tick keep clear of the next.
+// The option boxes stand 0.92 apart: a box and its tick keep clear of the next.
 constexpr double check_box_size = 0.52;
 constexpr double tick_reach = 0.3;                  // the tick's farthest point from the box's centre
-// Text buttons: OK and Cancel stand 3.02 apart, the about and clear-all
-// buttons 1.39 above each other.
+// Text buttons: OK and Cancel stand 3.02 apart, the main menu's three 3.3.
 constexpr double pill_w = 2.85, pill_h = 0.88;
 // Language labels and the marker behind the chosen one: the row stands
-// 1.23 apart, so a marker leaves a little gap to the names beside it.
+// 1.28 apart, so a marker leaves a little gap to the names beside it.
 constexpr double lang_w = 1.16, lang_h = 0.52;
 constexpr double lang_pad = 0.07;                   // from the marker's edge to its name
 constexpr double close_radius = 0.36;               // round close buttons
 constexpr double mode_w = 3.5, mode_h = 2.75;       // help screen's mode buttons
 constexpr double option_icon_dx = 0.6;              // from a check box's centre to its picture...
 constexpr double option_label_dx = 0.92;            // ...and to where its label starts
-// Where the option labels must stop: the upper two rows run on above the
-// clear-all button, the lower two stop short of it.
-constexpr double options_upper_x1 = 1.75;
-constexpr double options_lower_x1 = clearall_button.x - pill_w / 2 - 0.12;
+// Where the option labels stop, short of the switch rows' band.
+constexpr double options_x1 = -0.05;
+// The pictures of the switch rows: square tiles, 1.1 apart.
+constexpr double choice_size = 0.84;
 
-// The light band behind the language row on the main menu.
+// The light bands of the main menu: behind the options, behind the switch
+// rows, behind the language row.
+constexpr Rect options_band{numbers_box.x - 0.42, options_x1 + 0.2, music_box.z - 0.36, numbers_box.z + 0.36};
+constexpr Rect switches_band{choice_label_x0 - 0.25, choice_x[2] + choice_size / 2 + 0.18, options_band.z0,
+                             options_band.z1};
 constexpr Rect language_band{language_x[0] - 0.75, language_x[4] + 0.75, language_z - 0.42, language_z + 0.95};
 // "Print pages", for the parent: alone in a row of its own under the
 // language band, centred like it and as far below it as the website and
-// about buttons stand above it, at (0.061, -3.904). The main panel reaches
-// down to hold it.
+// about buttons stand above it, at (0, -3.87). The main panel reaches down
+// to hold it.
 constexpr double print_gap = web_button.z - pill_h / 2 - language_band.z1;
 constexpr Spot print_button{(language_band.x0 + language_band.x1) / 2, language_band.z0 - print_gap - pill_h / 2};
 
 // Panel outlines (x0, x1, z0, z1) in their own frames.
-constexpr Rect main_panel{-4.05, 4.25, -4.6, 3.5};
+constexpr Rect main_panel{-6.2, 6.2, -4.65, 4.4};
+constexpr Rect picker_panel{-4.05, 4.25, -4.6, 3.5};  // "who is painting?"
 constexpr Rect dialog_panel{-3.95, 4.35, -2.95, 2.45};
 constexpr Rect help_panel{-5.65, 5.92, -4.75, 1.75};
 constexpr Rect colors_panel{-5.3, 5.3, -3.9, 3.75};

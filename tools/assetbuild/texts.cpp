@@ -16,6 +16,8 @@ const LanguageTexts language_texts[5] = {
         "Pick a paint, then click the picture!", "More pictures",
         "Settings", "Help", "Quit",
         "Pictures", "Print pages",
+        "Switches", {"Off", "One", "Two"}, "Speed", {"Slow", "Medium", "Fast"},
+        "All the pictures", "Save a photo", "PgUp", "PgDn",
     },
     {
         "langde.pak",
@@ -32,6 +34,8 @@ const LanguageTexts language_texts[5] = {
         "Wähle eine Farbe und klicke auf das Bild!", "Mehr Bilder",
         "Einstellungen", "Hilfe", "Beenden",
         "Bilder", "Seiten drucken",
+        "Schalter", {"Aus", "Einer", "Zwei"}, "Tempo", {"Langsam", "Mittel", "Schnell"},
+        "Alle Bilder", "Foto speichern", "Bild ↑", "Bild ↓",
     },
     {
         "langes.pak",
@@ -48,6 +52,8 @@ const LanguageTexts language_texts[5] = {
         "¡Elige una pintura y haz clic en el dibujo!", "Más dibujos",
         "Ajustes", "Ayuda", "Salir",
         "Dibujos", "Imprimir páginas",
+        "Pulsadores", {"No", "Uno", "Dos"}, "Velocidad", {"Lento", "Medio", "Rápido"},
+        "Todos los dibujos", "Guardar una foto", "RePág", "AvPág",
     },
     {
         "langru.pak",
@@ -64,6 +70,8 @@ const LanguageTexts language_texts[5] = {
         "Выбери краску и нажми на картинку!", "Другие картинки",
         "Настройки", "Помощь", "Выход",
         "Картинки", "Печать страниц",
+        "Кнопки", {"Нет", "Один", "Два"}, "Скорость", {"Медленно", "Средне", "Быстро"},
+        "Все картинки", "Сохранить фото", "PgUp", "PgDn",
     },
     {
         "langfr.pak",
@@ -80,5 +88,7 @@ const LanguageTexts language_texts[5] = {
         "Choisis une peinture et clique sur le dessin\u00a0!", "Autres dessins",
         "Réglages", "Aide", "Quitter",
         "Images", "Imprimer les pages",
+        "Contacteurs", {"Non", "Un", "Deux"}, "Vitesse", {"Lent", "Moyen", "Rapide"},
+        "Tous les dessins", "Garder une photo", "Pg préc", "Pg suiv",
     },
 };

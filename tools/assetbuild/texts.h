@@ -44,6 +44,17 @@ struct LanguageTexts {
     // Gallery and keepsakes.
     const char* gallery_title;
     const char* print_button;
+    // The main menu's switch rows: their names and the word under each picture.
+    const char* switches;
+    const char* switch_words[3];  // none, one switch, two switches
+    const char* speed;
+    const char* speed_words[3];   // slow, medium, fast
+    // The help screen's legend of the other buttons, and the keys' names
+    // that differ from keyboard to keyboard.
+    const char* tip_gallery;
+    const char* tip_camera;
+    const char* key_page_up;
+    const char* key_page_down;
 };
 
 // English, German, Spanish, Russian, French: the game's language numbers.

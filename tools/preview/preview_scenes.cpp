@@ -162,20 +162,28 @@ void main_menu(Object* menus) {
     Object* container = make(menus, nullptr, nullptr, 0, 0, 0);
     make(container, "langall.pak", "menu_alpha", 0, 0, 0);
     Object* p = panel(container, "menu_dialog", "setup", -81.5);
-    check_box(p, -3.202, 0.924, true);
-    check_box(p, -3.202, 0.292, false);
-    check_box(p, -3.202, 2.272, true);
-    check_box(p, -3.202, 1.589, false);
-    make(p, "langall.pak", "button_close", 3.434, -0.2, 2.316);
-    make(p, kLang, "setup_button_about", 2.246, -0.2, -0.73);
-    make(p, kLang, "setup_button_clearall", 2.246, -0.2, 0.659);
-    make(p, kLang, "setup_button_web", -1.324, -0.2, -0.73);
-    make(p, kLang, "setup_button_print", layout::print_button.x, -0.2, layout::print_button.z);
+    using namespace layout;
+    check_box(p, sound_box.x, sound_box.z, true);
+    check_box(p, music_box.x, music_box.z, false);
+    check_box(p, numbers_box.x, numbers_box.z, true);
+    check_box(p, detailed_box.x, detailed_box.z, false);
+    make(p, "langall.pak", "button_close", menu_close.x, -0.2, menu_close.z);
+    make(p, kLang, "setup_button_about", about_button.x, -0.2, about_button.z);
+    make(p, kLang, "setup_button_clearall", clearall_button.x, -0.2, clearall_button.z);
+    make(p, kLang, "setup_button_web", web_button.x, -0.2, web_button.z);
+    make(p, kLang, "setup_button_print", print_button.x, -0.2, print_button.z);
     const char* labels[5] = {"setup_lang_en", "setup_lang_de", "setup_lang_es", "setup_lang_ru", "setup_lang_fr"};
-    const double xs[5] = {-2.401, -1.17, 0.061, 1.292, 2.523};
     for (int i = 0; i < 5; ++i) {
-        if (i == kLanguage) make(p, "langall.pak", "setup_lang_cursor", xs[i], -0.2 + 0.1, -2.582);
-        make(p, "langall.pak", labels[i], xs[i], -0.2, -2.582);
+        if (i == kLanguage) make(p, "langall.pak", "setup_lang_cursor", language_x[i], -0.2 + 0.1, language_z);
+        make(p, "langall.pak", labels[i], language_x[i], -0.2, language_z);
+    }
+    // Switches off, the middle pace.
+    const char* rows[2][3] = {{"setup_switch0", "setup_switch1", "setup_switch2"},
+                              {"setup_speed0", "setup_speed1", "setup_speed2"}};
+    const double rows_z[2] = {switches_z, speed_z};
+    for (int r = 0; r < 2; ++r) {
+        make(p, "langall.pak", "setup_choice_cursor", choice_x[r == 0 ? 0 : 1], -0.2 + 0.1, rows_z[r]);
+        for (int i = 0; i < 3; ++i) make(p, "langall.pak", rows[r][i], choice_x[i], -0.2, rows_z[r]);
     }
 }
 
