@@ -19,6 +19,7 @@
 #include "ui/help_screen.h"
 #include "ui/main_menu.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
 #include "ui/profile_picker.h"
 
 bool show_colors_button = false;
@@ -73,9 +74,15 @@ void create_buttons_f(void*) {
     const double xl = scena->get_x_coord(-39.0);
     const double xr = scena->get_x_coord(39.0);
     const double y = top_row();
-    // A machine may have no quit button: Escape on the base screen then asks nothing either.
-    if (machine_settings.quit)
+    // A machine may have no quit button: Escape on the base screen then asks
+    // at the parent's gate before the quit question, so a grown-up can still end it.
+    if (machine_settings.quit) {
         create_default_interface_button_m("knopka_close", -0.92 - xl - 0.1, y, button_depth, select_quit_button_f);
+    } else {
+        Object* grown_up_quit = new Object();
+        start_slot(grown_up_quit, {make_action(grown_up_quit_f)});
+        Object_curent->addlink(grown_up_quit);
+    }
     create_default_interface_button_m("knopka_help", 2.9 - xr + 0.1, y, button_depth, when_mouse_select_help_button_f);
     create_default_interface_button_m("knopka_menu", 0.92 - xr + 0.1, y, button_depth, when_mouse_select_menu_button_f);
     create_default_interface_button_m("knopka_gallery", 4.88 - xr + 0.1, y, button_depth, when_mouse_select_gallery_button_f);
@@ -173,6 +180,13 @@ bool process_clear_button_f(int code) {
         case 4: open_first_level(create_clear_confirmation_f, 0); return true;
         default: return code != 0;
     }
+}
+
+void grown_up_quit_f(void*) {
+    // Without the gate nothing in the game ends it.
+    if (!parent_gate_wanted || hits_layer1 || hits_layer2 || !take_key(key_escape)) return;
+    play_button_sound();
+    ask_parent([](int) { open_first_level(create_exit_confirmation_f, 0); }, 0);
 }
 
 void select_quit_button_f(void*) {

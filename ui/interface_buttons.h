@@ -37,3 +37,5 @@ void when_mouse_select_left_button_f(void* param);
 void when_mouse_select_right_button_f(void* param);
 void when_mouse_select_gallery_button_f(void* param);
 void when_mouse_select_profiles_button_f(void* param);
+// Without a quit button: Escape asks at the parent's gate, then the quit question.
+void grown_up_quit_f(void* param);

@@ -12,6 +12,7 @@
 #include "game/keepsakes.h"
 #include "game/page_table.h"
 #include "save/config.h"
+#include "save/machine_config.h"
 #include "save/profiles.h"
 #include "save/settings_file.h"
 #include "scene/model.h"
@@ -64,6 +65,11 @@ protected:
         first_file = child_file_bytes(get_cfg_path());
         start();
         run_for(500);
+    }
+
+    void TearDown() override {
+        machine_settings.quit = true;
+        GameScene::TearDown();
     }
 
     static Object* top_menu() { return MENU_GLOBAL->links.empty() ? nullptr : MENU_GLOBAL->links.back(); }
@@ -236,6 +242,27 @@ TEST_F(ProfilesTest, AGrownUpTypesAChildsNameWhichTheKeyboardsOtherKeysLeaveAlon
     run_for(800);
     ASSERT_NO_FATAL_FAILURE(switch_to(2));
     EXPECT_EQ(keepsake_folder(), get_pictures_path() + "miga/");
+}
+
+// A school's machine without a quit button: Escape asks at the gate, and
+// only then the quit question; a child's Escape at the gate just goes back.
+TEST_F(ProfilesTest, WithoutAQuitButtonAGrownUpStillEndsTheGame) {
+    quit();
+    machine_settings.quit = false;
+    start();
+    run_for(500);
+    EXPECT_EQ(child_running(map->links.at(1), select_quit_button_f), nullptr);
+    push_key(SDLK_ESCAPE);
+    ASSERT_TRUE(run_until([] { return parent_gate_number(0) != 0 && still(MENU_GLOBAL); }));
+    push_key(SDLK_ESCAPE);
+    ASSERT_TRUE(run_until([] { return MENU_GLOBAL->links.empty(); }, 3000));
+    EXPECT_FALSE(map->deleted);
+    push_key(SDLK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(answer_gate());
+    ASSERT_TRUE(run_until([] { return hits_layer1 && still(MENU_GLOBAL); })) << "the quit question";
+    push_key(SDLK_RETURN);
+    frame();
+    EXPECT_TRUE(map->deleted);
 }
 
 TEST_F(ProfilesTest, EveryDoorForGrownUpsAsksAtTheGate) {
