@@ -17,7 +17,10 @@
 // Needs a display; the window takes the screen's size. The settings are those
 // of a player who has turned the help screen off, in a temporary folder that
 // is removed at the end.
-//   game_bench [frames per measurement, 500 when not given]
+//   game_bench [frames per measurement, 500 when not given] [pointer | gallery]
+// With "pointer" only the detailed picture's pointer rows in partial
+// presentation and the bare full redraw are measured, with "gallery" only
+// the gallery's openings: for quick comparisons while working on them.
 #include <SDL/SDL.h>
 
 #include <algorithm>
@@ -27,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -293,6 +297,8 @@ void measure_gallery() {
 // False, with the reason on standard error, when the picture did not come
 // up or the effect did not launch all its bursts: the figures would not be
 // of what they say.
+std::string only;  // "pointer", "gallery" or empty: everything
+
 bool measure_variant(bool detailed, int frames) {
     conf->detailed = detailed;
     goto_page(picture);
@@ -305,6 +311,18 @@ bool measure_variant(bool detailed, int frames) {
     const std::string what = "picture " + std::to_string(picture) + (detailed ? " detailed (" : " simple (") +
                              std::to_string(v.total) + " regions)";
 
+    if (only == "pointer") {
+        presenter.set_mode(Presenter::Mode::partial);
+        paced_frames(30, move_pointer);
+        report(what, mode_name(Presenter::Mode::partial), paced_frames(frames, move_pointer));
+        if (!std::getenv("PINTABO_BENCH_BRUSH_ONLY"))
+            report(what, "bare full redraw of the same meshes", bare_full_redraw(frames));
+        return true;
+    }
+    if (only == "gallery") {
+        measure_gallery();
+        return true;
+    }
     Frames idle;
     for (int i = 0; i < frames; ++i) frame(&idle);
     report(what, "idle", idle);
@@ -342,6 +360,7 @@ bool measure_variant(bool detailed, int frames) {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+    if (argc > 2) only = argv[2];
 
     char folder[] = "/tmp/pintabo-bench.XXXXXX";
     if (!mkdtemp(folder)) {
@@ -362,15 +381,26 @@ int main(int argc, char** argv) {
     DrawGLScene();
     const double first_frame_ms = ms_since_process_start();
     if (std::getenv("PINTABO_BENCH_STARTUP_ONLY")) {
+        if (const char* smaps = std::getenv("PINTABO_BENCH_SMAPS")) {
+            std::ifstream from("/proc/self/smaps");
+            std::ofstream(smaps) << from.rdbuf();
+        }
         std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),
                     scena->multisampled ? "4" : "0");
         std::fflush(stdout);
         std::_Exit(0);
     }
 
-    const bool measured = measure_variant(false, frames) && measure_variant(true, frames);
+    const bool measured = only.empty() ? measure_variant(false, frames) && measure_variant(true, frames)
+                                       : measure_variant(true, frames);
     std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),
                 scena->multisampled ? "4" : "0");
+    // PINTABO_BENCH_SMAPS=FILE keeps the memory map as it stands at the end,
+    // to see what holds the memory.
+    if (const char* smaps = std::getenv("PINTABO_BENCH_SMAPS")) {
+        std::ifstream from("/proc/self/smaps");
+        std::ofstream(smaps) << from.rdbuf();
+    }
 
     exit_scene();
     while (frame_loop_running()) DrawGLScene();
