@@ -51,13 +51,14 @@ void Presenter::draw_scene_part(const Draw_list& scene, bool keep) {
     // The window's samples are resolved into a framebuffer of our own and
     // read from there: a read straight off a multisampled back buffer may
     // give one sample of each pixel instead of their blend.
-    if (keep && (resolved_.width() == scena->width && resolved_.height() == scena->height
-                     ? true
-                     : resolved_.create(scena->width, scena->height, 0, false))) {
+    // The framebuffer goes as soon as the image is read: at the screen's size
+    // it holds as much memory as the image itself.
+    if (keep && resolved_.create(scena->width, scena->height, 0, false)) {
         image_w_ = scena->width;
         image_h_ = scena->height;
         resolved_.take_window();
         resolved_.read(image_);
+        resolved_.release();
         image_valid_ = true;
         hover_from_image();
     } else {
