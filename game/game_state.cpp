@@ -1,3 +1,4 @@
+#include "save/profiles.h"
 #include "game/game_state.h"
 
 #include "game/effects.h"
@@ -19,7 +20,7 @@ std::vector<Piece> bb_old_objects_state;
 // write only: a later save must not back up our own file over it).
 void save_progress() {
     if (!conf) return;
-    settings_writer.submit(get_cfg_path(), settings_bytes(*conf), conf->damaged);
+    settings_writer.submit(current_settings_path(), settings_bytes(*conf), conf->damaged);
     conf->damaged = false;
 }
 

@@ -19,6 +19,7 @@
 #include "res/platform_process.h"
 #include "res/png_encode.h"
 #include "save/config.h"
+#include "save/profiles.h"
 #include "save/languages.h"
 #include "save/settings_file.h"
 #include "scene/object.h"
@@ -142,12 +143,12 @@ bool start_picture_keepsake() {
     job.busy = true;
     join_at_exit();
     const std::string base = keepsake_base("picture", picture, detailed, keepsake_clock());
-    job.worker = std::thread([rgba = std::move(rgba), base] {
+    const std::string folder = keepsake_folder();
+    job.worker = std::thread([rgba = std::move(rgba), base, folder] {
         int w = 0, h = 0, error = 0;
         const std::vector<unsigned char> rgb = sheet_on_white(rgba, keepsake_pixels, keepsake_pixels, w, h);
         const std::vector<unsigned char> png = encode_png(rgb.data(), w, h, 3);
         std::string written;
-        const std::string folder = get_pictures_path();
         if (png.empty()) error = ENOMEM;
         if (png.empty() || !write_new_file(folder, base, ".png", png, written, error)) {
             say("cannot save the picture in " + folder + ": " + std::strerror(error));
@@ -180,11 +181,11 @@ bool start_sheet_keepsake() {
     job.busy = true;
     join_at_exit();
     const std::string base = keepsake_base("sheet", picture, detailed, keepsake_clock());
-    job.worker = std::thread([picture, detailed, language, base] {
+    const std::string folder = keepsake_folder();
+    job.worker = std::thread([picture, detailed, language, base, folder] {
         // The sheet is made under a temporary name in the pictures folder
         // (the command itself never leaves half a file) and then given the
         // first free name, as the picture is.
-        const std::string folder = get_pictures_path();
         int error = 0;
         if (!make_folders(folder, error)) {
             say("cannot make " + folder + ": " + std::strerror(error));

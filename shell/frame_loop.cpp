@@ -79,12 +79,15 @@ void DrawGLScene() {
 int SDL_main() {
     start_game();
     Frame_pacer pacer;
-    while (frame_loop_running()) {
-        read_input();
-        if (termination_requested()) exit_scene();
-        DrawGLScene();
-        pacer.wait_for_next_frame();
-    }
+    do {
+        while (frame_loop_running()) {
+            read_input();
+            if (termination_requested()) exit_scene();
+            leave_for_next_child();
+            DrawGLScene();
+            pacer.wait_for_next_frame();
+        }
+    } while (start_next_child());
     shutdown_game();
     return 0;
 }

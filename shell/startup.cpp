@@ -20,6 +20,7 @@
 #include "res/media.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/profiles.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
@@ -37,6 +38,7 @@
 #include "ui/keyboard_play.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
+#include "ui/profile_picker.h"
 
 Object* MENU_GLOBAL = nullptr;
 Object* interface_root = nullptr;
@@ -78,6 +80,13 @@ void clear_half_written_files() {
     });
 }
 
+// The child to paint next (0: none asked for), and whether their
+// predecessor's settings are on disk already.
+int next_child = 0;
+bool next_child_saved = false;
+// The picker opens by itself once, when the game starts with several children.
+bool picker_offered = false;
+
 Object* with_slot(Object* object, std::initializer_list<Action> actions) {
     start_slot(object, actions);
     return object;
@@ -87,6 +96,7 @@ Object* with_slot(Object* object, std::initializer_list<Action> actions) {
 void start_game() {
     media.setpwd(get_resources_path());
     media.require(game_archives());
+    set_current_profile(profiles_allowed ? load_profiles().last : 1);
     load_settings();
     scena = new Scena(0, 0, 0);
     sound = new Sound();
@@ -99,7 +109,7 @@ void start_game() {
 // A settings file that cannot be read (a folder in its place, no permission)
 // is said once and the game starts with the defaults; it is kept, not
 // overwritten, by the first save.
-void load_settings() { conf = load_settings_file(get_cfg_path()); }
+void load_settings() { conf = load_settings_file(current_settings_path()); }
 
 void start_scene() {
     clear_half_written_files();
@@ -149,7 +159,10 @@ void build_standing_scene() {
 
     // The layer is taken at once: nothing on the base screen answers a click
     // before the help screen has been built over it.
-    if (conf->help_on_start) {
+    if (profiles_allowed && !picker_offered && load_profiles().several()) {
+        picker_offered = true;
+        open_profile_picker();
+    } else if (conf->help_on_start) {
         hits_layer1 = true;
         create_default_menu_m(create_help_screen_f, 0);
     }
@@ -174,6 +187,36 @@ void exit_scene() {
     save_progress();
     if (map) map->del();
     if (cursor) cursor->del();
+}
+
+void request_profile_change(int child, bool saved_already) {
+    next_child = child;
+    next_child_saved = saved_already;
+}
+
+bool profile_change_pending() { return next_child != 0; }
+
+void leave_for_next_child() {
+    if (!next_child || (map && map->deleted)) return;
+    if (!next_child_saved) save_progress();
+    if (map) map->del();
+    if (cursor) cursor->del();
+}
+
+bool start_next_child() {
+    if (!next_child || termination_requested()) return false;
+    const int child = next_child;
+    next_child = 0;
+    free_game();  // the last child's settings are on disk now
+    Profiles list = load_profiles();
+    if (!list.find(child)) return false;
+    list.last = child;
+    save_profiles(list);
+    set_current_profile(child);
+    load_settings();
+    sound = new Sound();
+    start_scene();
+    return true;
 }
 
 void shutdown_game() {

@@ -24,6 +24,17 @@ void create_roots();
 // dismantles them and ends.
 void exit_scene();
 
+// Another child is to paint: the frame loop takes the scene down (writing
+// the settings, unless they were written already), and start_next_child()
+// builds it again with that child's settings.
+void request_profile_change(int child, bool saved_already = false);
+bool profile_change_pending();
+// In the frame loop: takes the scene down once a change is asked for.
+void leave_for_next_child();
+// After the frame loop has ended: false when no other child is waiting (or
+// the game is asked to end), else the next child's scene is standing.
+bool start_next_child();
+
 // Frees the singletons after the frame loop has ended.
 void shutdown_game();
 

@@ -25,6 +25,7 @@
 #include "shell/scena.h"
 #include "ui/buttons.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
 
 namespace {
 
@@ -366,7 +367,7 @@ void when_mouse_select_gallery_tile_f(void*) {
     if (t.picture == 0) return;
     play_button_sound();
     if (t.picture == add_tile) {
-        start_own_import();
+        ask_parent([](int) { start_own_import(); }, 0);
         return;
     }
     if (t.picture != conf->get_page() && !page_ready(t.picture, g.detailed)) {

@@ -18,6 +18,7 @@
 #include "ui/help_screen.h"
 #include "ui/main_menu.h"
 #include "ui/menu.h"
+#include "ui/profile_picker.h"
 
 bool show_colors_button = false;
 bool show_reset_button = false;
@@ -75,6 +76,9 @@ void create_buttons_f(void*) {
     create_default_interface_button_m("knopka_help", 2.9 - xr + 0.1, y, button_depth, when_mouse_select_help_button_f);
     create_default_interface_button_m("knopka_menu", 0.92 - xr + 0.1, y, button_depth, when_mouse_select_menu_button_f);
     create_default_interface_button_m("knopka_gallery", 4.88 - xr + 0.1, y, button_depth, when_mouse_select_gallery_button_f);
+    if (profiles_allowed)
+        create_default_interface_button_m("knopka_profiles", 6.86 - xr + 0.1, y, button_depth,
+                                          when_mouse_select_profiles_button_f);
     create_default_interface_button_m("knopka_left", 14.973, -13.155, button_depth, when_mouse_select_left_button_f);
     create_default_interface_button_m("knopka_right", 14.973, -13.155, button_depth, when_mouse_select_right_button_f);
 }
@@ -184,6 +188,12 @@ void when_mouse_select_gallery_button_f(void*) {
     if (!permanent_fires(key_gallery)) return;
     play_button_sound();
     open_first_level(create_gallery_f, 0);
+}
+
+void when_mouse_select_profiles_button_f(void*) {
+    if (!permanent_fires(0)) return;
+    play_button_sound();
+    open_profile_picker();
 }
 
 void when_mouse_select_left_button_f(void*) {

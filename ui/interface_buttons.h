@@ -36,3 +36,4 @@ void when_mouse_select_menu_button_f(void* param);
 void when_mouse_select_left_button_f(void* param);
 void when_mouse_select_right_button_f(void* param);
 void when_mouse_select_gallery_button_f(void* param);
+void when_mouse_select_profiles_button_f(void* param);

@@ -16,6 +16,7 @@
 #include "ui/buttons.h"
 #include "ui/keepsake_feedback.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
 
 namespace {
 
@@ -105,24 +106,32 @@ void when_mouse_select_lang_button_f(void* panel) {
     static_cast<Object*>(panel)->event.send(menu_slot_language);
 }
 
+// Printing, the about dialog (with its links to the web) and clearing every
+// picture are for a grown-up: each asks at the parent's gate first.
 void when_mouse_select_print_button_f(void*) {
     if (!clicked_on_layer(1)) return;
     play_button_sound();
-    if (!start_sheet_keepsake()) print_shake_pending = true;
+    ask_parent([](int) {
+        if (!start_sheet_keepsake()) print_shake_pending = true;
+    }, 0);
 }
 
 void when_mouse_select_about_button_f(void*) {
     if (!clicked_on_layer(1)) return;
     play_button_sound();
-    hits_layer2 = true;  // taken at once: no second dialog from the same frame
-    create_default_menu_m(create_menu_about_f, 0);
+    ask_parent([](int) {
+        hits_layer2 = true;  // taken at once: no second dialog from the same frame
+        create_default_menu_m(create_menu_about_f, 0);
+    }, 0);
 }
 
 void when_mouse_select_clearall_button_f(void*) {
     if (!clicked_on_layer(1)) return;
     play_button_sound();
-    hits_layer2 = true;  // taken at once: no second dialog from the same frame
-    create_default_menu_m(create_menu_clearall_f, 0);
+    ask_parent([](int) {
+        hits_layer2 = true;  // taken at once: no second dialog from the same frame
+        create_default_menu_m(create_menu_clearall_f, 0);
+    }, 0);
 }
 
 void create_menu_about_f(void*) {

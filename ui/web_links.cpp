@@ -9,6 +9,7 @@
 #include "shell/startup.h"
 #include "ui/buttons.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
 
 #ifndef PINTABO_SITE_URL
 #define PINTABO_SITE_URL "https://pintabo.example.org"
@@ -32,6 +33,14 @@ std::string web_address(int link, int language) {
 void when_mouse_select_web_button_f(void*) {
     const Action* a = Action_curent;
     if ((a->iparam3 != 1 && a->iparam3 != 2) || !clicked_on_layer(a->iparam3)) return;
-    visit_site(web_address(a->iparam1, conf->language_index()));
-    exit_scene();
+    const auto visit = [](int link) {
+        visit_site(web_address(link, conf->language_index()));
+        exit_scene();
+    };
+    // The main menu's link asks at the parent's gate; the about dialog's
+    // were behind it already.
+    if (a->iparam3 == 1)
+        ask_parent(visit, a->iparam1);
+    else
+        visit(a->iparam1);
 }

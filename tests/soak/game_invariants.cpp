@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "res/platform.h"
 #include "save/config.h"
+#include "save/profiles.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
@@ -129,7 +130,7 @@ std::string Game_invariants::check_objects() {
 std::string Game_invariants::check_saves() {
     if (settings_writer.written() == writes_seen_) return "";
     writes_seen_ = settings_writer.written();
-    return check_saved_file(get_cfg_path());
+    return check_saved_file(current_settings_path());
 }
 
 std::string Game_invariants::check_saved_file(const std::string& path) {

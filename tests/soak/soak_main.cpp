@@ -18,6 +18,8 @@
 
 #include "res/media.h"
 #include "save/config.h"
+#include "save/profiles.h"
+#include "ui/parent_gate.h"
 #include "res/platform.h"
 #include "scene/object.h"
 #include "shell/frame_clock.h"
@@ -88,7 +90,17 @@ int main(int argc, char** argv) {
     Game_invariants rules;
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
-    unsigned long frames = 0, starts = 0;
+    unsigned long frames = 0, starts = 0, child_changes = 0;
+    // Three children paint here; a random click on "+" or "-" adds or
+    // takes out more (the gate is a grown-up's, not the soak's, to answer).
+    {
+        Profiles children = load_profiles();
+        Profile added;
+        add_profile(children, added);
+        add_profile(children, added);
+        save_profiles(children);
+    }
+    parent_gate_wanted = false;
     session_start(true);  // a first start: the help screen comes up
     ++starts;
     while (elapsed() < seconds) {
@@ -98,12 +110,25 @@ int main(int argc, char** argv) {
         ++frames;
         const std::string broken = rules.check_frame();
         if (!broken.empty()) return fail(broken, seed, frames);
+        // Another child chosen on the picker: the last child's file holds
+        // all they painted before the next child's scene stands.
+        if (profile_change_pending()) {
+            static Game_invariants* checking = nullptr;
+            static std::string lost_by_leaving;
+            checking = &rules;
+            lost_by_leaving.clear();
+            if (!session_next_child(frame, [] { lost_by_leaving = checking->check_saved_file(current_settings_path()); }))
+                return fail("the next child's scene did not start", seed, frames);
+            if (!lost_by_leaving.empty()) return fail(lost_by_leaving, seed, frames);
+            ++child_changes;
+            ++starts;
+        }
         // The quit dialog or a web link ended the game; or every so often
         // we quit ourselves. Either way it starts again on what it saved.
         const bool ours = frames % 2500 == 0;
         if (map->deleted || ours) {
             session_quit(frame);
-            const std::string lost = rules.check_saved_file(get_cfg_path());
+            const std::string lost = rules.check_saved_file(current_settings_path());
             if (!lost.empty()) return fail(lost, seed, frames);
             session_start(std::rand() % 2 == 0);
             // Now and then a child who plays with switches.
@@ -112,7 +137,7 @@ int main(int argc, char** argv) {
         }
     }
     session_quit(frame);
-    const std::string lost = rules.check_saved_file(get_cfg_path());
+    const std::string lost = rules.check_saved_file(current_settings_path());
     if (!lost.empty()) return fail(lost, seed, frames);
 
     const Random_player::Counts& c = player.counts();
@@ -121,6 +146,7 @@ int main(int argc, char** argv) {
                 "at most %ld objects\n",
                 seed, elapsed(), frames, c.events(), c.clicks, c.object_clicks, c.drags, c.moves, c.keys, starts,
                 rules.picture_changes, rules.saves_checked, rules.quiet_checks, rules.most_objects);
+    std::printf("soak: %lu changes of child, %zu children at the end\n", child_changes, load_profiles().list.size());
     std::printf("soak: %d own pictures made; their archives removed %lu times, damaged %lu, put back %lu\n",
                 hazards.made, hazards.removed, hazards.damaged, hazards.restored);
     std::printf("soak: screens seen:");

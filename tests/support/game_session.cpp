@@ -13,6 +13,7 @@
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
 #include "shell/startup.h"
+#include "save/settings_writer.h"
 
 void session_start(bool help_at_start) {
     load_settings();
@@ -27,6 +28,17 @@ void session_quit(void (*frame)()) {
     draw_blend_models.models.clear();
     free_game();
     hits.hit = nullptr;
+}
+
+bool session_next_child(void (*frame)(), void (*between)()) {
+    if (!profile_change_pending()) return false;
+    leave_for_next_child();
+    for (int guard = 0; frame_loop_running() && guard < 500; ++guard) frame();
+    draw_blend_models.models.clear();
+    hits.hit = nullptr;
+    settings_writer.flush();
+    if (between) between();
+    return start_next_child();
 }
 
 std::vector<std::pair<int, int>> screen_points_inside(const Object* object) {

@@ -1,5 +1,8 @@
 #include "window/game_scene.h"
 
+#include "save/profiles.h"
+#include "ui/parent_gate.h"
+
 #include <GL/glu.h>
 
 #include <algorithm>
@@ -28,6 +31,7 @@ void GameScene::SetUp() {
     media.setpwd(get_boundle_path() + "/../data/");
     mouse = MouseState();
     hits_layer1 = hits_layer2 = false;
+    set_current_profile(1);
     SDL_Event drained;
     while (SDL_PollEvent(&drained)) {
     }
@@ -40,7 +44,10 @@ void GameScene::TearDown() {
     media.setpwd("0");
 }
 
-void GameScene::start() { session_start(help_at_start); }
+void GameScene::start() {
+    parent_gate_wanted = parent_gate;
+    session_start(help_at_start);
+}
 
 void GameScene::quit() {
     session_quit([] {

@@ -13,6 +13,8 @@ class GameScene : public WindowScene {
 protected:
     // The help screen opens at a first start; most tests play without it.
     bool help_at_start = false;
+    // The parent's gate guards what it guards only in the tests of the gate.
+    bool parent_gate = false;
     uint32_t (*real_clock)() = nullptr;
 
     void SetUp() override;

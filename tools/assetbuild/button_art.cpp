@@ -166,6 +166,19 @@ void paint_icon(Image& img, ButtonIcon icon, const IconFrame& f) {
         case ButtonIcon::camera:
             paint_camera_icon(img, f, button_colour(icon));
             break;
+        case ButtonIcon::children: {
+            // A big child and a small one: a head over round shoulders each.
+            const Shape big = unite(circle(f.p(-0.2f, 0.28f).x, f.p(-0.2f, 0.28f).y, f.l(0.22f)),
+                                    intersect(ellipse(f.p(-0.2f, -0.35f).x, f.p(-0.2f, -0.35f).y, f.l(0.36f), f.l(0.34f)),
+                                              rounded_rect(f.p(-0.7f, 0).x, f.p(0, -0.02f).y, f.p(0.3f, 0).x,
+                                                           f.p(0, -0.55f).y, 0)));
+            const Shape small = unite(circle(f.p(0.33f, 0.12f).x, f.p(0.33f, 0.12f).y, f.l(0.17f)),
+                                      intersect(ellipse(f.p(0.33f, -0.4f).x, f.p(0.33f, -0.4f).y, f.l(0.27f), f.l(0.28f)),
+                                                rounded_rect(f.p(0, 0).x, f.p(0, -0.12f).y, f.p(0.7f, 0).x,
+                                                             f.p(0, -0.55f).y, 0)));
+            draw_icon_shape(img, unite(big, small), f);
+            break;
+        }
     }
 }
 
@@ -184,6 +197,7 @@ Rgba button_colour(ButtonIcon icon) {
         case ButtonIcon::clear: return rgb(0x3949AB);
         case ButtonIcon::gallery: return rgb(0xD81B60);
         case ButtonIcon::camera: return rgb(0x00ACC1);
+        case ButtonIcon::children: return rgb(0x7CB342);
     }
     return rgb(0x888888);
 }

@@ -17,6 +17,7 @@ enum class ButtonIcon {
     clear,     // an eraser wiping, on indigo
     gallery,   // four little pictures in a grid, on raspberry
     camera,    // a camera, on cyan
+    children,  // two children's heads side by side, on green
 };
 
 // A glossy disc of radius r (pixels) centred at c, with its icon.

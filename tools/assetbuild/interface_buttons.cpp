@@ -29,6 +29,7 @@ void add_interface_buttons(ArchiveBuilder& pak) {
         {"knopka_clear", ButtonIcon::clear, 0.0},
         {"knopka_gallery", ButtonIcon::gallery, 0.0},
         {"knopka_camera", ButtonIcon::camera, 0.0},
+        {"knopka_profiles", ButtonIcon::children, 0.0},
     };
     const double r = layout::button_radius;
     for (const ButtonArt& b : buttons) {

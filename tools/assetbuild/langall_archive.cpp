@@ -7,6 +7,7 @@
 #include "gallery_parts.h"
 #include "materials.h"
 #include "panel_art.h"
+#include "profile_parts.h"
 
 // "langall.pak": the menu artwork that carries no words (or only each
 // language's own name): panels, the backdrop, check boxes, the language
@@ -232,6 +233,7 @@ bool build_langall_archive(const std::string& folder) {
     add_main_panel(pak);
     add_plain_panel(pak, "dialog_background", layout::dialog_panel, rgb(0xFFB74D));
     add_plain_panel(pak, "help_dialog", layout::help_panel, rgb(0x81C784));
+    add_plain_panel(pak, "picker_panel", layout::main_panel, rgb(0x4FC3F7));
     add_colors_panel(pak);
     add_backdrop(pak);
     add_check_box(pak);
@@ -240,5 +242,6 @@ bool build_langall_archive(const std::string& folder) {
     add_mode_marker(pak);
     add_gallery_artwork(pak);
     add_gallery_count(pak);
+    add_profile_artwork(pak);
     return pak.save(folder);
 }

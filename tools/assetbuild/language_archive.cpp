@@ -8,6 +8,7 @@
 #include "language_parts.h"
 #include "materials.h"
 #include "panel_art.h"
+#include "profile_parts.h"
 
 // A language archive: the words of the menus drawn into textures. Panel
 // texts lie on their panels and line up with the widgets the game stands
@@ -51,35 +52,6 @@ void add_gallery_text(ArchiveBuilder& pak, const LanguageTexts& t) {
     paint_text(sheet, {r.x0, r.x1, layout::gallery_band_z - 0.6, layout::gallery_band_z + 0.6}, t.gallery_title, bold_font(),
                gallery_text_size(), kTitle, Align::left, false);
     add_sheet_object(pak, "gallery", sheet, layout::text_y, blended_material());
-}
-
-// A question beside a picture of the button that asked it; a warning under
-// it, when there is one. Question and warning stand together as one block
-// in the middle of the room above the buttons.
-void add_question(ArchiveBuilder& pak, const char* name, ButtonIcon icon, const char* question, const char* detail) {
-    const Rect& p = layout::dialog_panel;
-    Sheet sheet = sheet_around(p);
-    const double top = p.z1 - 0.3, bottom = layout::ok_button.z + layout::pill_h / 2 + 0.2;
-    const double ix = p.x0 + 0.95, iz = (top + bottom) / 2;
-    paint_button(sheet.image(), icon, sheet.at(ix, iz), sheet.len(0.6));
-    const Box room = sheet.box(ix + 0.85, p.x1 - 0.35, bottom, top);
-    const float w = room.x1 - room.x0, h = room.y1 - room.y0;
-    TextStyle ask;
-    ask.colour = kInk;
-    if (!detail) {
-        draw_text(sheet.image(), bold_font(), fit_balanced(bold_font(), question, w, h, sheet.len(0.48)), room, ask);
-    } else {
-        TextStyle warn;
-        warn.colour = rgb(0xC62828);
-        const TextBlock q = fit_balanced(bold_font(), question, w, h * 0.55f, sheet.len(0.44));
-        const TextBlock d = fit_balanced(regular_font(), detail, w, h * 0.4f, sheet.len(0.34));
-        const float gap = sheet.len(0.22);
-        const float y0 = (room.y0 + room.y1) / 2 - (q.height + gap + d.height) / 2;
-        draw_text(sheet.image(), bold_font(), q, {room.x0, y0, room.x1, y0 + q.height}, ask);
-        const float y1 = y0 + q.height + gap;
-        draw_text(sheet.image(), regular_font(), d, {room.x0, y1, room.x1, y1 + d.height}, warn);
-    }
-    add_sheet_object(pak, name, sheet, layout::text_y, blended_material());
 }
 
 void add_about_text(ArchiveBuilder& pak, const LanguageTexts& t) {
@@ -148,6 +120,7 @@ bool build_language_archive(const std::string& folder, const LanguageTexts& t) {
     add_question(pak, "menu_clear", ButtonIcon::clear, t.clear_question, nullptr);
     add_question(pak, "menu_clearall", ButtonIcon::clear, t.clearall_question, t.clearall_warning);
     add_help_text(pak, t);
+    add_gate_texts(pak, gate_texts[&t - language_texts]);
     add_gallery_text(pak, t);
     pak.add_object("text_void", {});
     add_help_picture(pak, t);
@@ -166,6 +139,35 @@ bool build_language_archive(const std::string& folder, const LanguageTexts& t) {
 }
 
 }  // namespace
+
+// A question beside a picture of the button that asked it; a warning under
+// it, when there is one. Question and warning stand together as one block
+// in the middle of the room above the buttons.
+void add_question(ArchiveBuilder& pak, const char* name, ButtonIcon icon, const char* question, const char* detail) {
+    const Rect& p = layout::dialog_panel;
+    Sheet sheet = sheet_around(p);
+    const double top = p.z1 - 0.3, bottom = layout::ok_button.z + layout::pill_h / 2 + 0.2;
+    const double ix = p.x0 + 0.95, iz = (top + bottom) / 2;
+    paint_button(sheet.image(), icon, sheet.at(ix, iz), sheet.len(0.6));
+    const Box room = sheet.box(ix + 0.85, p.x1 - 0.35, bottom, top);
+    const float w = room.x1 - room.x0, h = room.y1 - room.y0;
+    TextStyle ask;
+    ask.colour = kInk;
+    if (!detail) {
+        draw_text(sheet.image(), bold_font(), fit_balanced(bold_font(), question, w, h, sheet.len(0.48)), room, ask);
+    } else {
+        TextStyle warn;
+        warn.colour = rgb(0xC62828);
+        const TextBlock q = fit_balanced(bold_font(), question, w, h * 0.55f, sheet.len(0.44));
+        const TextBlock d = fit_balanced(regular_font(), detail, w, h * 0.4f, sheet.len(0.34));
+        const float gap = sheet.len(0.22);
+        const float y0 = (room.y0 + room.y1) / 2 - (q.height + gap + d.height) / 2;
+        draw_text(sheet.image(), bold_font(), q, {room.x0, y0, room.x1, y0 + q.height}, ask);
+        const float y1 = y0 + q.height + gap;
+        draw_text(sheet.image(), regular_font(), d, {room.x0, y1, room.x1, y1 + d.height}, warn);
+    }
+    add_sheet_object(pak, name, sheet, layout::text_y, blended_material());
+}
 
 bool build_language_archives(const std::string& folder) {
     bool ok = true;

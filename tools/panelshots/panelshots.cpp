@@ -10,6 +10,7 @@
 //   .../about.png, clearall.png           the two dialogs over the main menu
 //   .../colors.png                        the custom colour dialog
 //   .../clear.png, quit.png               the two confirmations
+//   .../picker.png, gate.png              who is painting, and the parent's gate over it
 //
 // The settings go to $XDG_CONFIG_HOME (give it a temporary folder); set
 // SDL_AUDIODRIVER=dummy where there is no sound card.
@@ -44,6 +45,9 @@
 #include "ui/interface_buttons.h"
 #include "ui/main_menu.h"
 #include "ui/menu.h"
+#include "ui/parent_gate.h"
+#include "ui/profile_picker.h"
+#include "save/profiles.h"
 #include "save/languages.h"
 
 namespace {
@@ -237,6 +241,18 @@ bool shoot_language(const std::string& out, int language) {
     close_menu(newest_menu(), 1);
     close_all();
 
+    // Who is painting (three children here), the gate over it, and the
+    // picker a grown-up has opened for taking a child out.
+    open_profile_picker();
+    settle();
+    ok = shoot(dir + "/picker.png") && ok;
+    ask_parent([](int) {}, 0);
+    settle();
+    ok = shoot(dir + "/gate.png") && ok;
+    close_menu(newest_menu(), 1);
+    hits_layer2 = false;
+    close_all();
+
     open_first_level(create_gallery_f, 0);
     settle();
     run_until([] {
@@ -288,6 +304,13 @@ int main(int argc, char** argv) {
     if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
 
     media.setpwd(data);
+    {
+        Profiles children = load_profiles();
+        Profile added;
+        for (int i = 0; i < 4; ++i) add_profile(children, added);
+        save_profiles(children);
+    }
+    parent_gate_wanted = true;
     scena = new Scena(0, 0, 0);
     init_light();
     load_settings();
