@@ -18,6 +18,7 @@
 #include "game/page_info.h"
 #include "res/atomic_file.h"
 #include "res/media.h"
+#include "res/name_texture.h"
 #include "res/platform.h"
 #include "save/config.h"
 #include "save/profiles.h"
@@ -103,6 +104,7 @@ void start_game() {
     install_termination_handler();
     open_switch_joystick();
     SDL_WM_SetCaption("pintabo", "pintabo");
+    SDL_EnableUNICODE(1);  // a child's name is typed in any language
     start_scene();
 }
 
@@ -205,11 +207,11 @@ void leave_for_next_child() {
 
 bool start_next_child() {
     if (!next_child || termination_requested()) return false;
-    const int child = next_child;
+    int child = next_child;
     next_child = 0;
     free_game();  // the last child's settings are on disk now
     Profiles list = load_profiles();
-    if (!list.find(child)) return false;
+    if (!list.find(child)) child = 1;  // taken out meanwhile: the first child is always there
     list.last = child;
     save_profiles(list);
     set_current_profile(child);
@@ -244,6 +246,7 @@ void free_game() {
     keepsake_wait();
     own_import_wait();
     presenter.force_full();
+    forget_name_textures();
     // The last save (the quit's) is on disk before the game is gone.
     settings_writer.stop();
 }

@@ -12,6 +12,7 @@
 #include "shell/screen_place.h"
 #include "ui/choices.h"
 #include "ui/focus_ring.h"
+#include "ui/profile_picker.h"
 #include "ui/switch_scanning.h"
 
 namespace {
@@ -183,6 +184,12 @@ void choose_on_screen(Object* o) {
 
 void keyboard_play_f(void* param) {
     Object* ring = static_cast<Object*>(param);
+    // A grown-up typing a child's name: every key is theirs.
+    if (picker_taking_keys()) {
+        shown = false;
+        hide_focus_ring(ring);
+        return;
+    }
     if (conf && conf->switch_scanning != 0) {
         shown = false;
         switch_scanning_frame(ring);

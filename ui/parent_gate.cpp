@@ -69,6 +69,7 @@ void ask_parent(void (*then)(int), int arg) {
     }
     gate.then = then;
     gate.arg = arg;
+    gate.container = nullptr;  // until the new dialog stands
     hits_layer2 = true;  // taken at once: no second dialog from the same frame
     create_default_menu_m(create_parent_gate_f, 0);
 }

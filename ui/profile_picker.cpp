@@ -3,7 +3,12 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include <SDL/SDL.h>
+
+#include "anim/slot_builder.h"
+#include "res/name_texture.h"
 #include "save/profiles.h"
+#include "scene/model.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
 #include "shell/hits.h"
@@ -26,7 +31,11 @@ const char* const animal_names[8] = {"profile_animal0", "profile_animal1", "prof
 struct Picker {
     Object* container = nullptr;
     bool removing = false;  // a grown-up chose "-": a click takes a child out
+    bool naming = false;    // a grown-up chose the pencil: a click names a child
     int to_remove = 0;
+    int named = 0;          // the child whose name is being typed (0: none)
+    std::string typed;
+    Object* plates[most_profiles + 1] = {};  // by child number, while the picker stands
     int shown = 0;
 };
 Picker picker;
@@ -46,10 +55,16 @@ void close_picker() {
     picker.container = nullptr;
 }
 
-// The picker as it is now, built again (after a child came or went).
+void open_picker_as_it_is() {
+    hits_layer1 = true;
+    create_default_menu_m(create_profile_picker_f, 0);
+}
+
+// The picker as it is now, built again (after a child came or went, or a
+// grown-up chose to name or take out children).
 void rebuild() {
     close_picker();
-    open_profile_picker();
+    open_picker_as_it_is();
 }
 
 void add_child(int) {
@@ -63,7 +78,83 @@ void add_child(int) {
 
 void start_removing(int) {
     picker.removing = true;
+    picker.naming = false;
     rebuild();
+}
+
+void start_naming(int) {
+    picker.naming = true;
+    picker.removing = false;
+    picker.named = 0;
+    rebuild();
+}
+
+void show_name(int child, const std::string& name, bool typing) {
+    Object* plate = child >= 1 && child <= most_profiles ? picker.plates[child] : nullptr;
+    if (!plate || plate->models.empty()) return;
+    const unsigned texture = typing ? typing_texture(name + "_") : name.empty() ? 0 : name_texture(name);
+    plate->models[0]->show_texture(texture);
+    plate->visible = typing || !name.empty();
+}
+
+// The name of a child as the list holds it.
+std::string name_of(int child) {
+    const Profiles list = load_profiles();
+    const Profile* p = list.find(child);
+    return p ? p->name : std::string();
+}
+
+// The last character of UTF-8 text goes.
+void drop_last_character(std::string& s) {
+    while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80) s.pop_back();
+    if (!s.empty()) s.pop_back();
+}
+
+void append_code_point(std::string& s, unsigned cp) {
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// While a name is typed the picker takes the keyboard: letters, Backspace,
+// Return (keeps the name) and Escape (leaves it as it was).
+void naming_keys_f(void*) {
+    if (!picker.naming || picker.named == 0 || !keydown || keyused) return;
+    const SDL_keysym& k = keyevent.key.keysym;
+    const int child = picker.named;
+    lockkey();
+    if (k.sym == SDLK_RETURN || k.sym == SDLK_KP_ENTER) {
+        Profiles list = load_profiles();
+        for (Profile& p : list.list)
+            if (p.number == child) p.name = profile_name_from(picker.typed);
+        save_profiles(list);
+        picker.named = 0;
+        show_name(child, name_of(child), false);
+        return;
+    }
+    if (k.sym == SDLK_ESCAPE) {
+        picker.named = 0;
+        show_name(child, name_of(child), false);
+        return;
+    }
+    if (k.sym == SDLK_BACKSPACE) {
+        drop_last_character(picker.typed);
+    } else {
+        const unsigned cp = k.unicode != 0 ? k.unicode : (k.sym >= 32 && k.sym < 127 ? static_cast<unsigned>(k.sym) : 0);
+        if (cp >= 32 && cp != 127) {
+            std::string longer = picker.typed;
+            append_code_point(longer, cp);
+            if (profile_name_from(longer) == longer) picker.typed = longer;
+        }
+    }
+    show_name(child, picker.typed, true);
 }
 
 void create_remove_question_f(void*) {
@@ -81,9 +172,16 @@ void create_remove_question_f(void*) {
 
 int picker_children_shown() { return picker.container ? picker.shown : 0; }
 
+Object* picker_name_plate(int child) {
+    return picker.container && child >= 1 && child <= most_profiles ? picker.plates[child] : nullptr;
+}
+
+bool picker_taking_keys() { return picker.container && picker.naming && picker.named != 0; }
+
+// Opened anew, it is for choosing who paints.
 void open_profile_picker() {
-    hits_layer1 = true;
-    create_default_menu_m(create_profile_picker_f, 0);
+    picker.naming = picker.removing = false;
+    open_picker_as_it_is();
 }
 
 void create_profile_picker_f(void*) {
@@ -94,6 +192,12 @@ void create_profile_picker_f(void*) {
     const event_and_command backdrop = create_transparent_background_m(nullptr);
     Object* panel = create_default_background_m("picker_panel", "text_void", 0.0, -81.5, 0.0);
     std::vector<event_and_command> parts{{&panel->event, 1}, backdrop};
+    // The keys of a name being typed come first, before any button's.
+    Object* keys = new Object();
+    start_slot(keys, {make_action(naming_keys_f)});
+    panel->addlink(keys);
+    for (Object*& plate : picker.plates) plate = nullptr;
+    picker.named = 0;
     const Profiles list = load_profiles();
     const int n = static_cast<int>(list.list.size());
     picker.shown = n;
@@ -112,10 +216,21 @@ void create_profile_picker_f(void*) {
             disc.object->addlink(mark);
         }
         parts.push_back(disc);
+        // The name under the picture, when a grown-up gave one (and, while
+        // naming, an empty plate for each child).
+        Object* plate = new Object();
+        plate->add("langall.pak", "profile_name_plate");
+        plate->chposition(x, widget_y, z - 1.12);
+        panel->addlink(plate);
+        picker.plates[child.number] = plate;
+        parts.push_back({&plate->event, add_slot(plate, {make_action(unmerge_transparency_f)})});
+        show_name(child.number, child.name, false);
     }
     if (n < most_profiles)
         parts.push_back(add_button(panel, Button_spec("profile_add", -3.25, widget_y, -3.65,
                 when_mouse_select_add_child_f).param(container)));
+    parts.push_back(add_button(panel, Button_spec("profile_edit", 0.1, widget_y, -3.65,
+            when_mouse_select_name_children_f).param(container)));
     if (n > 1)
         parts.push_back(add_button(panel, Button_spec("profile_remove", 3.45, widget_y, -3.65,
                 when_mouse_select_remove_children_f).param(container)));
@@ -130,6 +245,13 @@ void when_mouse_select_child_f(void* container) {
     if (menu_block || !clicked_on_layer(1) || container != picker.container) return;
     play_button_sound();
     const int child = Action_curent->iparam1;
+    if (picker.naming) {
+        if (picker.named != 0) show_name(picker.named, name_of(picker.named), false);
+        picker.named = child;
+        picker.typed = name_of(child);
+        show_name(child, picker.typed, true);
+        return;
+    }
     if (picker.removing) {
         if (child == 1) return;  // the first child stays
         picker.to_remove = child;
@@ -145,6 +267,17 @@ void when_mouse_select_add_child_f(void* container) {
     if (menu_block || !clicked_on_layer(1) || container != picker.container) return;
     play_button_sound();
     ask_parent(add_child, 0);
+}
+
+void when_mouse_select_name_children_f(void* container) {
+    if (menu_block || !clicked_on_layer(1) || container != picker.container) return;
+    play_button_sound();
+    if (picker.naming) {  // the pencil again: back to choosing
+        picker.naming = false;
+        rebuild();
+        return;
+    }
+    ask_parent(start_naming, 0);
 }
 
 void when_mouse_select_remove_children_f(void* container) {

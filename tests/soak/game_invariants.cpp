@@ -10,6 +10,8 @@
 #include "res/platform.h"
 #include "save/config.h"
 #include "save/profiles.h"
+#include "ui/parent_gate.h"
+#include "ui/profile_picker.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
 #include "scene/object.h"
@@ -43,6 +45,8 @@ const char* screen_name(action_fun f) {
     if (f == create_menu_about_f) return "about";
     if (f == create_menu_clearall_f) return "clear all";
     if (f == create_gallery_f) return "gallery";
+    if (f == create_profile_picker_f) return "children";
+    if (f == create_parent_gate_f) return "gate";
     return "unknown";
 }
 

@@ -14,6 +14,7 @@
 #include "save/config.h"
 #include "save/profiles.h"
 #include "save/settings_file.h"
+#include "scene/model.h"
 #include "shell/frame_loop.h"
 #include "shell/hits.h"
 #include "shell/input.h"
@@ -206,6 +207,35 @@ TEST_F(ProfilesTest, TakingAChildOutAsksTwiceAndKeepsTheirFile) {
     EXPECT_FALSE(child_file_exists(third_file));
     EXPECT_EQ(child_file_bytes(third_file + ".bak"), third_bytes);
     EXPECT_EQ(load_profiles().list.size(), 2u);
+}
+
+TEST_F(ProfilesTest, AGrownUpTypesAChildsNameWhichTheKeyboardsOtherKeysLeaveAlone) {
+    Profiles list = load_profiles();
+    Profile second;
+    ASSERT_TRUE(add_profile(list, second) && save_profiles(list));
+    ASSERT_NO_FATAL_FAILURE(open_picker());
+    EXPECT_FALSE(picker_name_plate(2)->visible) << "no name yet";
+    click_on(child_running(top_panel(), when_mouse_select_name_children_f));
+    ASSERT_NO_FATAL_FAILURE(answer_gate());
+    ASSERT_TRUE(run_until([] { return disc(2) && still(MENU_GLOBAL); }));
+    click_on(disc(2));
+    frame();
+    // G would open the gallery and 1 take a tube, Return choose with the focus.
+    for (SDLKey k : {SDLK_m, SDLK_i, SDLK_g, SDLK_1, SDLK_BACKSPACE, SDLK_a, SDLK_RETURN}) {
+        push_key(k);
+        frames(2);
+    }
+    EXPECT_EQ(load_profiles().find(2)->name, "miga");
+    EXPECT_EQ(MENU_GLOBAL->links.size(), 1u) << "only the picker is open";
+    Object* plate = picker_name_plate(2);
+    ASSERT_NE(plate, nullptr);
+    EXPECT_TRUE(plate->visible);
+    ASSERT_FALSE(plate->models.empty());
+    EXPECT_NE(plate->models[0]->texture, 0u);
+    push_key(SDLK_ESCAPE);
+    run_for(800);
+    ASSERT_NO_FATAL_FAILURE(switch_to(2));
+    EXPECT_EQ(keepsake_folder(), get_pictures_path() + "miga/");
 }
 
 TEST_F(ProfilesTest, EveryDoorForGrownUpsAsksAtTheGate) {

@@ -4,6 +4,7 @@
 #include "archives.h"
 #include "button_art.h"
 #include "common/font_raster.h"
+#include "common/mesh_builders.h"
 #include "materials.h"
 #include "panel_art.h"
 #include "profile_parts.h"
@@ -194,6 +195,27 @@ void add_profile_artwork(ArchiveBuilder& pak) {
         if (add) mark = unite(mark, segment({c.x, c.y - len * 0.45f}, {c.x, c.y + len * 0.45f}, len * 0.1f));
         fill(s.image(), mark, kWhite);
         add_sheet_object(pak, add ? "profile_add" : "profile_remove", s, 0.0, blended_material());
+    }
+    // Name: a white pencil on amber, for a grown-up giving a child a name.
+    {
+        const double rr = profile_art::small_radius;
+        Sheet s = disc_sheet(rr);
+        const Pt c = s.at(0, 0);
+        const float len = s.len(rr);
+        paint_disc(s.image(), c, len, rgb(0xFFA000));
+        const Pt tip{c.x - len * 0.42f, c.y + len * 0.42f}, end{c.x + len * 0.38f, c.y - len * 0.38f};
+        fill(s.image(), segment(tip, end, len * 0.14f), kWhite);
+        fill(s.image(), polygon({tip, {tip.x + len * 0.1f, tip.y - len * 0.28f}, {tip.x + len * 0.28f, tip.y - len * 0.1f}}),
+             rgb(0x5D4037));
+        add_sheet_object(pak, "profile_edit", s, 0.0, blended_material());
+    }
+    // The plate a child's name is drawn on while the game runs: a bare
+    // quad whose whole texture the game replaces.
+    {
+        const double w = profile_art::name_width, h = w * 112.0 / 512.0;
+        Mesh plate = flat_quad(pak.add_texture("profile_name_plate.png", Image(4, 4)), -w / 2, w / 2, -h / 2, h / 2, 0.03);
+        plate.material = blended_material();
+        pak.add_object("profile_name_plate", {plate});
     }
     // The gate's keys: a big dark figure on an ivory key.
     for (int d = 1; d <= 9; ++d) {

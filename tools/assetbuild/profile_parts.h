@@ -10,12 +10,14 @@ namespace profile_art {
 constexpr double disc_radius = 0.85;   // a child's round picture
 constexpr double small_radius = 0.45;  // the picker's add and remove discs
 constexpr double key_radius = 0.42;    // a number key of the gate
+constexpr double name_width = 2.0;     // the plate of a child's name under the picture
 }  // namespace profile_art
 
 constexpr int profile_looks = 8;  // animals, and colours
 
 // "langall.pak": "profile_disc0".."7", "profile_animal0".."7",
-// "profile_add", "profile_remove", "gate_key1".."9".
+// "profile_add", "profile_remove", "profile_edit", "profile_name_plate",
+// "gate_key1".."9".
 void add_profile_artwork(ArchiveBuilder& pak);
 
 // The words of the gate, per language.
