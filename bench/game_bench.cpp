@@ -10,6 +10,7 @@
 //   frames  <screen> <picture> <state> <frames> <frames/s> <p50 ms> <p99 ms> <processor ms per frame>
 //   rest    <screen> <seconds> <processor % of one core> <frames drawn>
 //   gallery <screen> <opening> <ms to every thumbnail> <ms to the panel grown in> <longest frame ms>
+//           <processor ms per frame> <most processor ms of a frame>
 //   process <screen> <ms to the first frame> <peak resident KiB> <samples>
 // A frame is read_input() + DrawGLScene(), as in the game's loop; where the
 // game paces its loop (the pointer moving, resting) the bench does too, so
@@ -17,8 +18,12 @@
 // Needs a display; the window takes the screen's size. The settings are those
 // of a player who has turned the help screen off, in a temporary folder that
 // is removed at the end.
-//   game_bench [frames per measurement, 500 when not given]
+//   game_bench [frames per measurement, 500 when not given] [pointer | gallery]
+// With "pointer" only the detailed picture's pointer rows in partial
+// presentation and the bare full redraw are measured, with "gallery" only
+// the gallery's openings: for quick comparisons while working on them.
 #include <SDL/SDL.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -38,6 +44,7 @@
 #include "scene/draw_list.h"
 #include "shell/frame_pacer.h"
 #include "shell/presenter.h"
+#include "res/media.h"
 #include "res/platform.h"
 #include "shell/hits.h"
 #include <GL/glu.h>
@@ -58,7 +65,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int picture = 9;
 constexpr double settle_ms = 1500.0;       // a new picture's tubes rise; the last bubbles (1.3 s at most) go
-constexpr double effect_limit_ms = 30000.0;  // twelve bursts take 2.4 s at 200 ms apart, more at few frames/s
+constexpr double effect_limit_ms = 120000.0;  // twelve bursts take 2.4 s of game time, 150 frames: at 2 frames/s (a busy machine) 75 s
 
 double ms_since(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
 
@@ -270,18 +277,24 @@ void measure_gallery() {
         e.key.keysym.sym = SDLK_g;
         SDL_PushEvent(&e);
         const auto start = Clock::now();
-        double drawn_ms = -1.0, longest = 0.0;
+        const double cpu_before = process_cpu_ms();
+        int frames = 0;
+        double drawn_ms = -1.0, longest = 0.0, longest_cpu = 0.0;
         while (ms_since(start) < 10000.0) {
             const auto t = Clock::now();
+            const double cpu = process_cpu_ms();
             frame();
+            ++frames;
             longest = std::max(longest, ms_since(t));
+            longest_cpu = std::max(longest_cpu, process_cpu_ms() - cpu);
             const std::vector<Gallery_tile_view> view = gallery_view();
             bool all = !view.empty();
             for (const Gallery_tile_view& v : view) all = all && v.drawn;
             if (all && drawn_ms < 0.0) drawn_ms = ms_since(start);
             if (all && !emerging(MENU_GLOBAL)) break;
         }
-        std::printf("gallery\t%s\t%d\t%.0f\t%.0f\t%.0f\n", screen().c_str(), round, drawn_ms, ms_since(start), longest);
+        std::printf("gallery\t%s\t%d\t%.0f\t%.0f\t%.0f\t%.1f\t%.1f\n", screen().c_str(), round, drawn_ms,
+                    ms_since(start), longest, (process_cpu_ms() - cpu_before) / std::max(1, frames), longest_cpu);
         std::fflush(stdout);
         SDL_Event esc = e;
         esc.key.keysym.sym = SDLK_ESCAPE;
@@ -293,6 +306,8 @@ void measure_gallery() {
 // False, with the reason on standard error, when the picture did not come
 // up or the effect did not launch all its bursts: the figures would not be
 // of what they say.
+std::string only;  // "pointer", "gallery" or empty: everything
+
 bool measure_variant(bool detailed, int frames) {
     conf->detailed = detailed;
     goto_page(picture);
@@ -305,6 +320,18 @@ bool measure_variant(bool detailed, int frames) {
     const std::string what = "picture " + std::to_string(picture) + (detailed ? " detailed (" : " simple (") +
                              std::to_string(v.total) + " regions)";
 
+    if (only == "pointer") {
+        presenter.set_mode(Presenter::Mode::partial);
+        paced_frames(30, move_pointer);
+        report(what, mode_name(Presenter::Mode::partial), paced_frames(frames, move_pointer));
+        if (!std::getenv("PINTABO_BENCH_BRUSH_ONLY"))
+            report(what, "bare full redraw of the same meshes", bare_full_redraw(frames));
+        return true;
+    }
+    if (only == "gallery") {
+        measure_gallery();
+        return true;
+    }
     Frames idle;
     for (int i = 0; i < frames; ++i) frame(&idle);
     report(what, "idle", idle);
@@ -342,6 +369,7 @@ bool measure_variant(bool detailed, int frames) {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+    if (argc > 2) only = argv[2];
 
     char folder[] = "/tmp/pintabo-bench.XXXXXX";
     if (!mkdtemp(folder)) {
@@ -362,15 +390,38 @@ int main(int argc, char** argv) {
     DrawGLScene();
     const double first_frame_ms = ms_since_process_start();
     if (std::getenv("PINTABO_BENCH_STARTUP_ONLY")) {
+        if (const char* smaps = std::getenv("PINTABO_BENCH_SMAPS")) {
+            std::ifstream from("/proc/self/smaps");
+            std::ofstream(smaps) << from.rdbuf();
+        }
         std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),
                     scena->multisampled ? "4" : "0");
         std::fflush(stdout);
         std::_Exit(0);
     }
 
-    const bool measured = measure_variant(false, frames) && measure_variant(true, frames);
+    const bool measured = only.empty() ? measure_variant(false, frames) && measure_variant(true, frames)
+                                       : measure_variant(true, frames);
     std::printf("process\t%s\t%.0f\t%ld\t%s\n", screen().c_str(), first_frame_ms, status_kib("VmHWM"),
                 scena->multisampled ? "4" : "0");
+    // PINTABO_BENCH_SMAPS=FILE keeps the memory map as it stands at the end,
+    // to see what holds the memory.
+    if (const char* smaps = std::getenv("PINTABO_BENCH_SMAPS")) {
+        std::ifstream from("/proc/self/smaps");
+        std::ofstream(smaps) << from.rdbuf();
+        const struct mallinfo2 heap = mallinfo2();
+        std::fprintf(stderr, "heap: %zu KiB in use, %zu KiB free in it, %zu KiB in mmap'd blocks\n",
+                     heap.uordblks / 1024, heap.fordblks / 1024, heap.hblkhd / 1024);
+        size_t open_bytes = 0, textures = 0;
+        for (size_t i = 0; i < media.packs.size(); ++i) {
+            size_t bytes = 0;
+            for (const raw& f : media.packs[i]->files) bytes += f.size;
+            open_bytes += bytes;
+            for (unsigned long t : media.packs[i]->images) textures += t != 0;
+            std::fprintf(stderr, "  %s %zu KiB\n", media.pack_names[i].c_str(), bytes / 1024);
+        }
+        std::fprintf(stderr, "archives open: %zu KiB, %zu textures made of them\n", open_bytes / 1024, textures);
+    }
 
     exit_scene();
     while (frame_loop_running()) DrawGLScene();

@@ -47,7 +47,7 @@ awk -F '\t' '
   }
   $1 == "gallery" {
     cell("gallery opened with Tab, " ($3 == 1 ? "first time" : "again (thumbnails kept)"), $2,
-         sprintf("every thumbnail %d ms, grown in %d ms, longest frame %d ms", $4, $5, $6))
+         sprintf("every thumbnail %d ms, grown in %d ms, longest frame %d ms (processor %.0f ms), processor %.0f ms/frame", $4, $5, $6, $8, $7))
   }
   $1 == "process" {
     cell("start-up to the first frame", $2, sprintf("%d ms", $3))

@@ -61,14 +61,19 @@ void draw_scene() {
     cursor_list.close();
 }
 
+bool (*rest_work)() = nullptr;
+
 void DrawGLScene() {
+    static uint32_t last_drawn = 0;
     record_frame();
-    presenter.present(scene_list, cursor_list);
+    const bool drawn = presenter.present(scene_list, cursor_list);
     scene_list.close();
     cursor_list.close();
     // Every frame whole means every pick made anew too.
     if (presenter.mode() == Presenter::Mode::full) hits.pick_known = false;
     hits.recalc();
+    if (drawn || CURENT_TIME < last_drawn) last_drawn = CURENT_TIME;
+    else if (rest_work && CURENT_TIME - last_drawn >= rest_work_after_ms) rest_work();
 }
 
 int SDL_main() {

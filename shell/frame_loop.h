@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "scene/color.h"
@@ -24,6 +25,12 @@ void draw_scene();
 // What the last frame recorded: the scene under the brush, and the brush.
 const class Draw_list& recorded_scene();
 const class Draw_list& recorded_cursor();
+
+// Work for frames that draw nothing, once the game has rested a while (the
+// gallery's thumbnails drawn ahead): one step a frame; true when it did
+// one. None when null.
+extern bool (*rest_work)();
+constexpr uint32_t rest_work_after_ms = 600;
 
 // True while neither root has been dismantled.
 bool frame_loop_running();

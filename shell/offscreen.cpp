@@ -119,6 +119,21 @@ bool Offscreen::take_window() {
     return true;
 }
 
+// A driver may refuse a resolve whose rectangle moves (older GL asked for
+// the same place on both sides): the error says so.
+bool Offscreen::take_window(int x, int y, int w, int h) {
+    if (!fbo_ || w > width_ || h > height_) return false;
+    for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+    GLint before = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo_);
+    glBlitFramebuffer(x, y, x + w, y + h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    return glGetError() == GL_NO_ERROR;
+}
+
 bool Offscreen::resolve_into(Offscreen& into) const {
     if (!fbo_ || !into.fbo_ || into.width_ != width_ || into.height_ != height_) return false;
     GLint before = 0;
@@ -138,6 +153,21 @@ void Offscreen::read(std::vector<unsigned char>& rgba) const {
     glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+}
+
+void Offscreen::read_bgra(int w, int h, std::vector<unsigned char>& bgra) const {
+    w = w < width_ ? w : width_;
+    h = h < height_ ? h : height_;
+    bgra.resize(static_cast<size_t>(w > 0 ? w : 0) * static_cast<size_t>(h > 0 ? h : 0) * 4);
+    if (bgra.empty()) return;
+    GLint before = 0, alignment = 4;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra.data());
     glPixelStorei(GL_PACK_ALIGNMENT, alignment);
     glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
 }

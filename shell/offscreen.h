@@ -35,10 +35,15 @@ public:
 
     // The window's back buffer, resolved, into this framebuffer (same size).
     bool take_window();
+    // Its rectangle (x, y from the bottom left, w, h), resolved, into this
+    // framebuffer's bottom left corner (at least as large).
+    bool take_window(int x, int y, int w, int h);
     // Resolves this (multisampled) framebuffer into `into` (single-sampled, same size).
     bool resolve_into(Offscreen& into) const;
     // RGBA rows from the bottom, of a single-sampled framebuffer.
     void read(std::vector<unsigned char>& rgba) const;
+    // Its bottom left w x h pixels, GL_BGRA bytes, rows from the bottom.
+    void read_bgra(int w, int h, std::vector<unsigned char>& bgra) const;
 
     // Whether framebuffer objects are offered at all.
     static bool available();

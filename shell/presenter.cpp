@@ -51,13 +51,14 @@ void Presenter::draw_scene_part(const Draw_list& scene, bool keep) {
     // The window's samples are resolved into a framebuffer of our own and
     // read from there: a read straight off a multisampled back buffer may
     // give one sample of each pixel instead of their blend.
-    if (keep && (resolved_.width() == scena->width && resolved_.height() == scena->height
-                     ? true
-                     : resolved_.create(scena->width, scena->height, 0, false))) {
+    // The framebuffer goes as soon as the image is read: at the screen's size
+    // it holds as much memory as the image itself.
+    if (keep && resolved_.create(scena->width, scena->height, 0, false)) {
         image_w_ = scena->width;
         image_h_ = scena->height;
         resolved_.take_window();
         resolved_.read(image_);
+        resolved_.release();
         image_valid_ = true;
         hover_from_image();
     } else {
@@ -73,6 +74,32 @@ void Presenter::hover_from_image() {
     mouse_hover_pixel = Color(static_cast<float>(image_[at]) / 255.0f, static_cast<float>(image_[at + 1]) / 255.0f,
                               static_cast<float>(image_[at + 2]) / 255.0f);
 }
+
+// The rectangle (x0, y0, w, h) of the back buffer shown without the copy
+// GLX offers (which resolves all of a multisampled back buffer, whatever
+// the rectangle): its samples alone resolved into a framebuffer of our own,
+// read back and put onto the window. False where that is not offered.
+bool Presenter::show_rectangle(int x0, int y0, int w, int h) {
+    if (!direct_present_available()) return false;
+    // Made a little larger than asked, so a brush that grows a little does
+    // not make it anew.
+    if (shown_.width() < w || shown_.height() < h) {
+        const int fw = std::max(w, shown_.width()) + 32, fh = std::max(h, shown_.height()) + 32;
+        if (!shown_.create(fw, fh, 0, false)) return false;
+    }
+    if (!shown_.take_window(x0, y0, w, h)) return false;
+    shown_.read_bgra(w, h, shown_pixels_);
+    return direct_present(x0, y0, w, h, shown_pixels_.data());
+}
+
+void Presenter::release() {
+    resolved_.release();
+    shown_.release();
+    image_valid_ = false;
+    forced_ = true;
+}
+
+bool Presenter::brush_only_offered() { return direct_present_available() || partial_present_available(); }
 
 void Presenter::draw_whole(const Draw_list& scene, const Draw_list& cursor) {
     draw_scene_part(scene, false);
@@ -123,7 +150,7 @@ void Presenter::draw_brush_only(const Draw_list& cursor) {
         glScissor(x0, y0, w, h);
         cursor.issue();
         glDisable(GL_SCISSOR_TEST);
-        partial_present(x0, y0, w, h);
+        if (!show_rectangle(x0, y0, w, h)) partial_present(x0, y0, w, h);
     }
     brush_known_ = shown;
     if (shown) std::copy(box, box + 4, brush_box_);
@@ -145,13 +172,13 @@ bool Presenter::present(const Draw_list& scene, const Draw_list& cursor) {
         hover_from_image();
         ++rested_frames;
         drawn = false;
-    } else if (scene_same && image_valid_ && mode_ == Mode::partial && partial_present_available()) {
+    } else if (scene_same && image_valid_ && mode_ == Mode::partial && brush_only_offered()) {
         draw_brush_only(cursor);
         ++brush_frames;
     } else {
         // A scene that stood still since the last frame is kept for the
         // brush; one that moves is not worth the copy.
-        draw_scene_part(scene, mode_ == Mode::partial && scene_same && partial_present_available());
+        draw_scene_part(scene, mode_ == Mode::partial && scene_same && brush_only_offered());
         cursor.issue();
         SDL_GL_SwapBuffers();
         int box[4];

@@ -9,6 +9,8 @@
 #include <cstring>
 
 #include "scene/draw_list.h"
+#include "shell/partial_present.h"
+#include "shell/presenter.h"
 
 SDL_Surface* surface = nullptr;
 
@@ -17,7 +19,12 @@ Scena::Scena(int w, int h, int b, bool full) : full_screen(full) {
     SDL_ShowCursor(0);
 }
 
-Scena::~Scena() { SDL_Quit(); }
+// The presenter's framebuffers go while their GL is still there.
+Scena::~Scena() {
+    presenter.release();
+    partial_present_reset();
+    SDL_Quit();
+}
 
 void Scena::quit() {
     SDL_Quit();

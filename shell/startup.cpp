@@ -142,6 +142,7 @@ void start_scene() {
     reset_keyboard_play();
     reset_number_hints();
     create_roots();
+    rest_work = gallery_draw_ahead;
     if (conf->music_on && sound) sound->play("music.wav", true);
     default_page();  // the saved picture in its saved variant, if the catalogue knows it
     build_standing_scene();
@@ -258,6 +259,7 @@ void free_game() {
     hits.hit = nullptr;
     hits.pick_known = false;
     gallery_release();
+    rest_work = nullptr;
     keepsake_wait();
     own_import_wait();
     presenter.force_full();

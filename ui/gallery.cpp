@@ -15,6 +15,7 @@
 #include "game/page_catalogue.h"
 #include "game/page_ready.h"
 #include "game/picture_render.h"
+#include "res/drawn_resources.h"
 #include "save/config.h"
 #include "scene/model.h"
 #include "scene/object.h"
@@ -229,6 +230,34 @@ void add_count(Object* panel, int finished, int total, std::vector<event_and_com
     }
 }
 
+// The pictures of the variant in the gallery's order, then the "+" tile
+// where an import is offered.
+std::vector<int> gallery_entries(bool detailed) {
+    std::vector<int> entries;
+    for (const Page_source& p : page_catalogue())
+        if (p.has(detailed)) entries.push_back(p.number);
+    if (own_import_offered()) entries.push_back(add_tile);
+    return entries;
+}
+
+// The page that holds the picture on screen comes first.
+int first_page(const std::vector<int>& entries) {
+    int first = 0;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == conf->get_page()) first = static_cast<int>(i) / gallery_tiles;
+    return first;
+}
+
+// Draws the thumbnail of `picture` into its kept texture unless it shows
+// `painting` already; true when it drew.
+bool draw_thumbnail(int picture, bool detailed, uint64_t painting, Kept* k) {
+    if (!k || k->shows == painting) return false;
+    Object* tree = build_painted_picture(picture, detailed);
+    k->shows = draw_picture_offscreen(tree, thumbnails.work, k->texture) ? painting : 0;
+    Object::destroy_tree(tree);
+    return true;
+}
+
 double now_ms() {
     using Clock = std::chrono::steady_clock;
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
@@ -257,13 +286,10 @@ void create_gallery_f(void*) {
     g.container = container;
     g.open = true;
     g.detailed = conf->detailed;
-    for (const Page_source& p : page_catalogue()) {
-        if (!p.has(g.detailed)) continue;
-        g.entries.push_back(p.number);
-        g.finished += picture_progress(p.number, g.detailed).finished();
-    }
-    g.total = static_cast<int>(g.entries.size());
-    if (own_import_offered()) g.entries.push_back(add_tile);
+    g.entries = gallery_entries(g.detailed);
+    for (int picture : g.entries)
+        if (picture > 0) g.finished += picture_progress(picture, g.detailed).finished();
+    g.total = static_cast<int>(std::count_if(g.entries.begin(), g.entries.end(), [](int e) { return e > 0; }));
     g.pages = (static_cast<int>(g.entries.size()) + gallery_tiles - 1) / gallery_tiles;
     for (int i = 0; i < gallery_tiles; ++i) {
         const Made_button tile = add_button(panel, Button_spec("gallery_thumb", column_x[i % 5], widget_y,
@@ -274,11 +300,7 @@ void create_gallery_f(void*) {
         // A thumbnail shows the painting's own colours, unshaded.
         g.tiles[i].object->addfun(disable_light, nullptr);
     }
-    // The page that holds the picture on screen comes first.
-    int first = 0;
-    for (size_t i = 0; i < g.entries.size(); ++i)
-        if (g.entries[i] == conf->get_page()) first = static_cast<int>(i) / gallery_tiles;
-    show_page(g, first);
+    show_page(g, first_page(g.entries));
     if (g.pages > 1)
         for (int side = 0; side < 2; ++side)
             parts.push_back(add_button(panel, Button_spec(side ? "gallery_arrow_right" : "gallery_arrow_left",
@@ -329,12 +351,7 @@ void gallery_draw_thumbnails_f(void* param) {
             return;
         }
         Kept* k = thumbnails.texture_for(t.picture);
-        if (k && k->shows != t.painting) {
-            Object* picture = build_painted_picture(t.picture, g.detailed);
-            k->shows = draw_picture_offscreen(picture, thumbnails.work, k->texture) ? t.painting : 0;
-            Object::destroy_tree(picture);
-            any = true;
-        }
+        if (draw_thumbnail(t.picture, g.detailed, t.painting, k)) any = true;
         if (k && k->shows == t.painting && !t.object->models.empty())
             t.object->models[0]->show_texture(k->texture.texture());
         t.drawn = true;
@@ -377,6 +394,31 @@ void watch_own_import_f(void*) {
     scan_own_pictures();
     goto_page(picture);
     close_gallery();
+}
+
+// The thumbnails of the page the gallery would open on, drawn ahead while
+// the game rests, one a call, so that an opening finds them in place. Nothing
+// on the screen shows them meanwhile, so what the drawing made and let go
+// (the picture's archive, its textures, the thumbnail's content) changes
+// nothing the next frame would draw: the count of such changes is put back.
+bool gallery_draw_ahead() {
+    if (open_gallery.open || !conf || !scena || !thumbnails.ready()) return false;
+    const bool detailed = conf->detailed;
+    const std::vector<int> entries = gallery_entries(detailed);
+    const size_t from = static_cast<size_t>(first_page(entries)) * gallery_tiles;
+    for (size_t i = from; i < entries.size() && i < from + gallery_tiles; ++i) {
+        const int picture = entries[i];
+        if (picture <= 0) continue;
+        const uint64_t painting = painting_signature(picture, detailed);
+        auto kept = thumbnails.kept.find(picture);
+        if (kept != thumbnails.kept.end() && kept->second.shows == painting) continue;
+        if (!page_ready(picture, detailed)) continue;
+        const uint64_t generation = drawn_resources_generation;
+        const bool drawn = draw_thumbnail(picture, detailed, painting, thumbnails.texture_for(picture));
+        drawn_resources_generation = generation;
+        return drawn;
+    }
+    return false;
 }
 
 void gallery_release() {

@@ -29,6 +29,11 @@ void watch_own_import_f(void* param);
 // The base screen's gallery button (and Tab).
 void when_mouse_select_gallery_button_f(void* param);
 
+// While the game rests: draws one thumbnail the next opening would show and
+// does not have yet (the painting changed, or it was never drawn); false
+// when there was none to draw.
+bool gallery_draw_ahead();
+
 // Gives back the textures the gallery keeps between openings; while the
 // window is still open.
 void gallery_release();

@@ -1,13 +1,15 @@
 // The gallery on the real game: a file with picture 3 finished and picture 7
 // half painted shows a star on 3, a ring on 7 and the painting of 7 in its
 // thumbnail; a thumbnail turns to its picture and the file says so; Escape
-// closes; nothing under the gallery answers a click.
+// closes; nothing under the gallery answers a click; thumbnails drawn ahead
+// while the game rests are in place as soon as it opens.
 #include "game/game_state.h"
 #include "game/page_table.h"
 #include "res/platform.h"
 #include "save/config.h"
 #include "save/settings_file.h"
 #include "save/settings_writer.h"
+#include "shell/presenter.h"
 #include "shell/scena.h"
 #include "shell/startup.h"
 #include "ui/gallery.h"
@@ -153,6 +155,24 @@ TEST_F(GalleryTest, EscapeClosesAndAThumbnailOfThePictureOnScreenOnlyCloses) {
     run_for(300);
     EXPECT_EQ(picture(), before) << "no rebuild for the picture already on screen";
     EXPECT_TRUE(run_until([] { return MENU_GLOBAL->links.empty(); }));
+}
+
+// While the game rests, the thumbnails are drawn ahead, and nothing on the
+// screen is drawn anew for them; the gallery then opens with every one in
+// place at once, showing the painting.
+TEST_F(GalleryTest, ThumbnailsDrawnAheadWhileTheGameRestsAreInPlaceAtOnce) {
+    run_for(1500);
+    const unsigned long drawn = presenter.whole_frames + presenter.brush_frames;
+    run_for(3000);
+    EXPECT_EQ(presenter.whole_frames + presenter.brush_frames, drawn) << "resting draws nothing on the screen";
+    push_key(SDLK_g);
+    frame();
+    frame();
+    const auto view = gallery_view();
+    ASSERT_EQ(view.size(), 20u);
+    for (const auto& t : view) EXPECT_TRUE(t.drawn) << "picture " << t.picture;
+    ASSERT_TRUE(run_until([] { return still(MENU_GLOBAL); }));
+    EXPECT_TRUE(shows(tile(3), palette_color(page_figures[2].palette[0])));
 }
 
 }  // namespace
