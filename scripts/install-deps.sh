@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev
-  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
   libgtest-dev
   xvfb xauth xdotool imagemagick
   libfreetype-dev fonts-dejavu-core libpng-dev libjpeg62-turbo-dev libpolyclipping-dev
