@@ -145,29 +145,23 @@ bool Offscreen::resolve_into(Offscreen& into) const {
     return true;
 }
 
-void Offscreen::read(std::vector<unsigned char>& rgba) const {
-    rgba.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 4);
+// The lower-left w x h pixels, packed tight, in `format`; the bindings
+// and the pack alignment as they were.
+void Offscreen::read_pixels(int w, int h, unsigned format, std::vector<unsigned char>& out) const {
+    out.resize(static_cast<size_t>(w > 0 ? w : 0) * static_cast<size_t>(h > 0 ? h : 0) * 4);
+    if (out.empty()) return;
     GLint before = 0, alignment = 4;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
     glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(0, 0, w, h, format, GL_UNSIGNED_BYTE, out.data());
     glPixelStorei(GL_PACK_ALIGNMENT, alignment);
     glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
 }
 
+void Offscreen::read(std::vector<unsigned char>& rgba) const { read_pixels(width_, height_, GL_RGBA, rgba); }
+
 void Offscreen::read_bgra(int w, int h, std::vector<unsigned char>& bgra) const {
-    w = w < width_ ? w : width_;
-    h = h < height_ ? h : height_;
-    bgra.resize(static_cast<size_t>(w > 0 ? w : 0) * static_cast<size_t>(h > 0 ? h : 0) * 4);
-    if (bgra.empty()) return;
-    GLint before = 0, alignment = 4;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &before);
-    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, alignment);
-    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(before));
+    read_pixels(w < width_ ? w : width_, h < height_ ? h : height_, GL_BGRA, bgra);
 }

@@ -49,6 +49,7 @@ public:
     static bool available();
 
 private:
+    void read_pixels(int w, int h, unsigned format, std::vector<unsigned char>& out) const;
     unsigned fbo_ = 0, colour_ = 0, depth_ = 0, texture_ = 0;
     int width_ = 0, height_ = 0, samples_ = 0;
 };
