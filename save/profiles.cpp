@@ -29,26 +29,25 @@ const Profile* Profiles::find(int number) const {
 }
 
 std::string profile_name_from(const std::string& text) {
+    // Whole UTF-8 characters only (a stray or cut byte is left out), no
+    // control characters, at most 24 characters.
     std::string out;
     int characters = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size() && characters < 24;) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) continue;
-        const bool starts_character = (c & 0xC0) != 0x80;
-        // At most 24 characters, and never more bytes than 24 of the longest
-        // (a run of stray continuation bytes is no character at all).
-        if ((starts_character && characters == 24) || out.size() == 24 * 4) break;
-        if (starts_character) ++characters;
-        out += static_cast<char>(c);
-    }
-    // A character cut in its middle (by the limit, or by whoever wrote the
-    // file) goes.
-    if (!out.empty()) {
-        size_t start = out.size() - 1;
-        while (start > 0 && (static_cast<unsigned char>(out[start]) & 0xC0) == 0x80) --start;
-        const unsigned char lead = static_cast<unsigned char>(out[start]);
-        const size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (out.size() - start < want) out.erase(start);
+        const size_t n = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
+                       : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+        bool whole = n != 0 && i + n <= text.size();
+        for (size_t k = 1; whole && k < n; ++k) whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        if (!whole) {
+            ++i;
+            continue;
+        }
+        if (n > 1 || (c >= 0x20 && c != 0x7F)) {
+            out.append(text, i, n);
+            ++characters;
+        }
+        i += n;
     }
     return out;
 }
